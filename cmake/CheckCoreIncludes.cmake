@@ -1,0 +1,16 @@
+# Fails when a core source (anything under src/ outside a ui/ folder) includes a widget or
+# printing header: the core has to build and run without a display.
+file(GLOB_RECURSE sources "${SRC}/*.h" "${SRC}/*.cpp")
+set(bad "")
+foreach(f IN LISTS sources)
+  if(f MATCHES "/ui/" OR f MATCHES "/main\\.cpp$")
+    continue()
+  endif()
+  file(STRINGS "${f}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](QtWidgets|QtPrintSupport|Q(Application|Widget|MainWindow|Dialog|MessageBox|Printer|PrintDialog|PrintPreviewDialog|PushButton|LineEdit|Label|MdiArea|TreeView|TableView|ComboBox|CheckBox|RadioButton|FileDialog)[>\"/])")
+  if(lines)
+    string(APPEND bad "${f}: ${lines}\n")
+  endif()
+endforeach()
+if(bad)
+  message(FATAL_ERROR "Widget headers in the core:\n${bad}")
+endif()

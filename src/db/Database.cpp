@@ -1,0 +1,594 @@
+#include "db/Database.h"
+
+#include "db/Sql.h"
+#include "db/TableDefinition.h"
+
+#include <sqlite3.h>
+
+#include <QDate>
+#include <QDateTime>
+#include <QFileInfo>
+
+namespace {
+
+bool isMoneyDecl(const char *decl)
+{
+    return decl && qstricmp(decl, "MONEY") == 0;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------- Statement
+
+Statement::Statement(Statement &&other) noexcept
+    : m_db(other.m_db), m_stmt(other.m_stmt), m_ok(other.m_ok)
+{
+    other.m_stmt = nullptr;
+}
+
+Statement &Statement::operator=(Statement &&other) noexcept
+{
+    if (this != &other) {
+        if (m_stmt) {
+            sqlite3_finalize(m_stmt);
+        }
+        m_db = other.m_db;
+        m_stmt = other.m_stmt;
+        m_ok = other.m_ok;
+        other.m_stmt = nullptr;
+    }
+    return *this;
+}
+
+Statement::~Statement()
+{
+    if (m_stmt) {
+        sqlite3_finalize(m_stmt);
+    }
+}
+
+void Statement::fail()
+{
+    m_ok = false;
+    if (m_db) {
+        m_db->takeEngineError();
+    }
+}
+
+bool Statement::bind(int index, const QVariant &value)
+{
+    if (!m_stmt) {
+        return false;
+    }
+    const int i = index + 1;
+    int rc = SQLITE_OK;
+    const QMetaType type = value.metaType();
+    switch (type.id()) {
+    case QMetaType::UnknownType:
+    case QMetaType::Nullptr:
+        rc = sqlite3_bind_null(m_stmt, i);
+        break;
+    case QMetaType::QString: {
+        const QByteArray utf8 = value.toString().toUtf8();
+        rc = sqlite3_bind_text(m_stmt, i, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+        break;
+    }
+    case QMetaType::Bool:
+        rc = sqlite3_bind_int(m_stmt, i, value.toBool() ? 1 : 0);
+        break;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+        rc = sqlite3_bind_int64(m_stmt, i, value.toLongLong());
+        break;
+    case QMetaType::ULongLong:
+    case QMetaType::ULong:
+        rc = sqlite3_bind_int64(m_stmt, i, qint64(value.toULongLong()));
+        break;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        rc = sqlite3_bind_double(m_stmt, i, value.toDouble());
+        break;
+    case QMetaType::QDate: {
+        const QDate d = value.toDate();
+        if (!d.isValid()) {
+            rc = sqlite3_bind_null(m_stmt, i);
+        } else {
+            const QByteArray t = d.toString(QStringLiteral("yyyy-MM-dd")).toUtf8();
+            rc = sqlite3_bind_text(m_stmt, i, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+        }
+        break;
+    }
+    case QMetaType::QDateTime: {
+        const QByteArray t =
+            value.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8();
+        rc = sqlite3_bind_text(m_stmt, i, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+        break;
+    }
+    case QMetaType::QByteArray: {
+        const QByteArray b = value.toByteArray();
+        rc = sqlite3_bind_blob(m_stmt, i, b.constData(), int(b.size()), SQLITE_TRANSIENT);
+        break;
+    }
+    default:
+        if (type == QMetaType::fromType<Money>()) {
+            rc = sqlite3_bind_int64(m_stmt, i, value.value<Money>().raw());
+        } else if (value.isNull()) {
+            rc = sqlite3_bind_null(m_stmt, i);
+        } else {
+            const QByteArray t = value.toString().toUtf8();
+            rc = sqlite3_bind_text(m_stmt, i, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+        }
+        break;
+    }
+    if (rc != SQLITE_OK) {
+        fail();
+        return false;
+    }
+    return true;
+}
+
+bool Statement::bindAll(const QVariantList &values)
+{
+    if (!m_stmt) {
+        return false;
+    }
+    if (values.size() != sqlite3_bind_parameter_count(m_stmt)) {
+        m_ok = false;
+        if (m_db) {
+            m_db->setError(QStringLiteral("参数个数不符: 语句需要 %1 个, 给出 %2 个")
+                               .arg(sqlite3_bind_parameter_count(m_stmt))
+                               .arg(values.size()));
+        }
+        return false;
+    }
+    for (int i = 0; i < values.size(); ++i) {
+        if (!bind(i, values[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Statement::exec()
+{
+    if (!m_stmt || !m_ok) {
+        return false;
+    }
+    int rc;
+    do {
+        rc = sqlite3_step(m_stmt);
+    } while (rc == SQLITE_ROW);
+    if (rc != SQLITE_DONE) {
+        fail();
+        sqlite3_reset(m_stmt);
+        return false;
+    }
+    sqlite3_reset(m_stmt);
+    return true;
+}
+
+bool Statement::next()
+{
+    if (!m_stmt || !m_ok) {
+        return false;
+    }
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW) {
+        return true;
+    }
+    if (rc != SQLITE_DONE) {
+        fail();
+    }
+    return false;
+}
+
+void Statement::reset()
+{
+    if (m_stmt) {
+        sqlite3_reset(m_stmt);
+        sqlite3_clear_bindings(m_stmt);
+    }
+    m_ok = true;
+}
+
+int Statement::columnCount() const
+{
+    return m_stmt ? sqlite3_column_count(m_stmt) : 0;
+}
+
+QString Statement::columnName(int column) const
+{
+    return m_stmt ? QString::fromUtf8(sqlite3_column_name(m_stmt, column)) : QString();
+}
+
+QVariant Statement::value(int column) const
+{
+    switch (sqlite3_column_type(m_stmt, column)) {
+    case SQLITE_INTEGER: {
+        const qint64 v = sqlite3_column_int64(m_stmt, column);
+        if (isMoneyDecl(sqlite3_column_decltype(m_stmt, column))) {
+            return QVariant::fromValue(Money::fromRaw(v));
+        }
+        return QVariant(v);
+    }
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(m_stmt, column));
+    case SQLITE_TEXT:
+        return QVariant(QString::fromUtf8(
+            reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column)),
+            sqlite3_column_bytes(m_stmt, column)));
+    case SQLITE_BLOB:
+        return QVariant(QByteArray(static_cast<const char *>(sqlite3_column_blob(m_stmt, column)),
+                                   sqlite3_column_bytes(m_stmt, column)));
+    default:
+        return QVariant();
+    }
+}
+
+qint64 Statement::int64(int column) const
+{
+    return sqlite3_column_int64(m_stmt, column);
+}
+
+QString Statement::text(int column) const
+{
+    return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column)),
+                             sqlite3_column_bytes(m_stmt, column));
+}
+
+std::optional<SqlResult> Statement::readAll()
+{
+    if (!m_stmt || !m_ok) {
+        return std::nullopt;
+    }
+    const int n = columnCount();
+    QStringList names;
+    names.reserve(n);
+    for (int c = 0; c < n; ++c) {
+        names << columnName(c);
+    }
+    QList<QVariantList> rows;
+    while (next()) {
+        QVariantList row;
+        row.reserve(n);
+        for (int c = 0; c < n; ++c) {
+            row << value(c);
+        }
+        rows << std::move(row);
+    }
+    if (!m_ok) {
+        sqlite3_reset(m_stmt);
+        return std::nullopt;
+    }
+    sqlite3_reset(m_stmt);
+    return SqlResult(std::move(names), std::move(rows));
+}
+
+// ---------------------------------------------------------------------------- Database
+
+Database::~Database()
+{
+    close();
+}
+
+void Database::takeEngineError()
+{
+    m_lastError = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("数据库未打开");
+}
+
+bool Database::openFile(const QString &path, const QString &password, int flags)
+{
+    close();
+    m_lastError.clear();
+    sqlite3 *db = nullptr;
+    const QByteArray file = path.toUtf8();
+    int rc = sqlite3_open_v2(file.constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        m_lastError = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("无法打开文件");
+        sqlite3_close(db);
+        return false;
+    }
+    if (!password.isEmpty()) {
+        const QByteArray key = password.toUtf8();
+        rc = sqlite3_key(db, key.constData(), int(key.size()));
+        if (rc != SQLITE_OK) {
+            m_lastError = QString::fromUtf8(sqlite3_errmsg(db));
+            sqlite3_close(db);
+            return false;
+        }
+    }
+    // Reading the schema is what tells a wrong password or a foreign file.
+    char *err = nullptr;
+    rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &err);
+    if (rc != SQLITE_OK) {
+        m_lastError = QString::fromUtf8(err ? err : sqlite3_errmsg(db));
+        sqlite3_free(err);
+        sqlite3_close(db);
+        return false;
+    }
+    sqlite3_exec(db, "PRAGMA cache_size = -32000", nullptr, nullptr, nullptr);
+    m_db = db;
+    m_path = path;
+    m_savepointDepth = 0;
+    return true;
+}
+
+bool Database::open(const QString &path, const QString &password)
+{
+    if (path.trimmed().isEmpty() || !QFileInfo(path).isFile()) {
+        close();
+        m_lastError = QStringLiteral("数据库文件不存在: ") + path;
+        return false;
+    }
+    return openFile(path, password, SQLITE_OPEN_READWRITE);
+}
+
+bool Database::openConnection(const QString &connectionString)
+{
+    const ConnectionParams p = ParseConnectionString(connectionString);
+    return open(p.dataSource, p.password);
+}
+
+bool Database::create(const QString &path, const QString &password)
+{
+    if (QFileInfo::exists(path)) {
+        close();
+        m_lastError = QStringLiteral("文件已存在: ") + path;
+        return false;
+    }
+    return openFile(path, password, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+}
+
+void Database::close()
+{
+    if (m_db) {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+    }
+    m_savepointDepth = 0;
+}
+
+Statement Database::prepare(const QString &sql)
+{
+    if (!m_db) {
+        m_lastError = QStringLiteral("数据库未打开");
+        return {};
+    }
+    sqlite3_stmt *stmt = nullptr;
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &stmt, nullptr) != SQLITE_OK) {
+        takeEngineError();
+        sqlite3_finalize(stmt);
+        return {};
+    }
+    return Statement(this, stmt);
+}
+
+bool Database::exec(const QString &sql, const QVariantList &params)
+{
+    Statement st = prepare(sql);
+    if (!st.isValid()) {
+        return false;
+    }
+    return st.bindAll(params) && st.exec();
+}
+
+std::optional<SqlResult> Database::query(const QString &sql, const QVariantList &params)
+{
+    Statement st = prepare(sql);
+    if (!st.isValid() || !st.bindAll(params)) {
+        return std::nullopt;
+    }
+    return st.readAll();
+}
+
+std::optional<QVariant> Database::scalar(const QString &sql, const QVariantList &params)
+{
+    Statement st = prepare(sql);
+    if (!st.isValid() || !st.bindAll(params) || !st.next()) {
+        return std::nullopt;
+    }
+    return st.value(0);
+}
+
+qint64 Database::lastInsertId() const
+{
+    return m_db ? sqlite3_last_insert_rowid(m_db) : 0;
+}
+
+int Database::changes() const
+{
+    return m_db ? sqlite3_changes(m_db) : 0;
+}
+
+bool Database::tableExists(const QString &table)
+{
+    const auto v = scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' "
+                                         "AND name = ? COLLATE NOCASE"),
+                          {table});
+    return v && v->toLongLong() > 0;
+}
+
+QStringList Database::columns(const QString &table)
+{
+    QStringList names;
+    const auto r = query(QStringLiteral("PRAGMA table_info(") + QuoteIdent(table) + u')');
+    if (r) {
+        for (int i = 0; i < r->rowCount(); ++i) {
+            names << r->text(i, QStringLiteral("name"));
+        }
+    }
+    return names;
+}
+
+bool Database::hasColumn(const QString &table, const QString &column)
+{
+    return columns(table).contains(column, Qt::CaseInsensitive);
+}
+
+bool Database::addColumn(const QString &table, const QString &column, const QString &declaration)
+{
+    return exec(QStringLiteral("ALTER TABLE ") + QuoteIdent(table) + QStringLiteral(" ADD COLUMN ")
+                + QuoteIdent(column) + u' ' + declaration);
+}
+
+bool Database::dropColumn(const QString &table, const QString &column)
+{
+    const auto createSql = scalar(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = "
+                                                 "'table' AND name = ? COLLATE NOCASE"),
+                                  {table});
+    if (!createSql) {
+        m_lastError = QStringLiteral("没有这个表: ") + table;
+        return false;
+    }
+    auto definition = TableDefinition::parse(createSql->toString());
+    if (!definition) {
+        m_lastError = QStringLiteral("无法读取表的定义: ") + table;
+        return false;
+    }
+    if (!definition->removeColumn(column)) {
+        m_lastError = QStringLiteral("没有这个列: ") + column;
+        return false;
+    }
+    if (definition->columnNames().isEmpty()) {
+        m_lastError = QStringLiteral("不能删除表的最后一列: ") + column;
+        return false;
+    }
+    const QString actualName = definition->tableName();
+    const QStringList kept = definition->columnNames();
+
+    // Indexes that do not use the dropped column are made again after the rebuild.
+    QStringList indexSql;
+    const auto indexes = query(QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = "
+                                              "'index' AND tbl_name = ? COLLATE NOCASE AND sql IS "
+                                              "NOT NULL"),
+                               {actualName});
+    if (!indexes) {
+        return false;
+    }
+    for (int i = 0; i < indexes->rowCount(); ++i) {
+        const auto info = query(QStringLiteral("PRAGMA index_info(")
+                                + QuoteIdent(indexes->text(i, 0)) + u')');
+        if (!info) {
+            return false;
+        }
+        bool usesColumn = false;
+        for (int r = 0; r < info->rowCount(); ++r) {
+            usesColumn |= info->text(r, QStringLiteral("name")).compare(column, Qt::CaseInsensitive) == 0;
+        }
+        if (!usesColumn) {
+            indexSql << indexes->text(i, 1);
+        }
+    }
+
+    Transaction tx(*this);
+    if (!tx.isActive()) {
+        return false;
+    }
+    std::optional<QVariant> sequence;
+    if (tableExists(QStringLiteral("sqlite_sequence"))) {
+        sequence = scalar(QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = ?"),
+                          {actualName});
+    }
+    const QString temp = actualName + QStringLiteral("__rebuild");
+    const QString cols = QuoteIdents(kept);
+    if (!exec(definition->createStatement(temp))
+        || !exec(QStringLiteral("INSERT INTO ") + QuoteIdent(temp) + u'(' + cols
+                 + QStringLiteral(") SELECT ") + cols + QStringLiteral(" FROM ")
+                 + QuoteIdent(actualName))
+        || !exec(QStringLiteral("DROP TABLE ") + QuoteIdent(actualName))
+        || !exec(QStringLiteral("ALTER TABLE ") + QuoteIdent(temp) + QStringLiteral(" RENAME TO ")
+                 + QuoteIdent(actualName))) {
+        return false;
+    }
+    for (const QString &sql : indexSql) {
+        if (!exec(sql)) {
+            return false;
+        }
+    }
+    if (sequence) {
+        exec(QStringLiteral("DELETE FROM sqlite_sequence WHERE name = ?"), {actualName});
+        if (!exec(QStringLiteral("INSERT INTO sqlite_sequence(name, seq) VALUES (?, ?)"),
+                  {actualName, *sequence})) {
+            return false;
+        }
+    }
+    return tx.commit();
+}
+
+int Database::userVersion()
+{
+    const auto v = scalar(QStringLiteral("PRAGMA user_version"));
+    return v ? v->toInt() : -1;
+}
+
+bool Database::setUserVersion(int version)
+{
+    // PRAGMA takes no bound values; the version is a number we produce ourselves.
+    return exec(QStringLiteral("PRAGMA user_version = %1").arg(version));
+}
+
+bool Database::exportCopy(const QString &targetPath, const QString &password)
+{
+    const int version = userVersion();
+    if (!exec(QStringLiteral("ATTACH DATABASE ? AS corvane_copy KEY ?"), {targetPath, password})) {
+        return false;
+    }
+    const bool copied = scalar(QStringLiteral("SELECT sqlcipher_export('corvane_copy')")).has_value()
+                        && exec(QStringLiteral("PRAGMA corvane_copy.user_version = %1").arg(version));
+    const QString error = m_lastError;
+    const bool detached = exec(QStringLiteral("DETACH DATABASE corvane_copy"));
+    if (!copied) {
+        m_lastError = error;
+    }
+    return copied && detached;
+}
+
+// ---------------------------------------------------------------------------- Transaction
+
+Transaction::Transaction(Database &db) : m_db(db)
+{
+    m_name = QStringLiteral("corvane_sp_%1").arg(++m_db.m_savepointDepth);
+    m_active = m_db.exec(QStringLiteral("SAVEPOINT ") + m_name);
+    if (!m_active) {
+        --m_db.m_savepointDepth;
+    }
+}
+
+Transaction::~Transaction()
+{
+    if (m_active) {
+        rollback();
+    }
+}
+
+bool Transaction::commit()
+{
+    if (!m_active) {
+        return false;
+    }
+    if (!m_db.exec(QStringLiteral("RELEASE ") + m_name)) {
+        rollback();
+        return false;
+    }
+    m_active = false;
+    --m_db.m_savepointDepth;
+    return true;
+}
+
+void Transaction::rollback()
+{
+    if (!m_active) {
+        return;
+    }
+    const QString error = m_db.lastError();
+    m_db.exec(QStringLiteral("ROLLBACK TO ") + m_name);
+    m_db.exec(QStringLiteral("RELEASE ") + m_name);
+    m_db.setError(error); // keep the message of what failed, not of the roll-back
+    m_active = false;
+    --m_db.m_savepointDepth;
+}
