@@ -1,5 +1,7 @@
 #include "db/Database.h"
 
+#include <QFile>
+
 #include "db/Sql.h"
 #include "db/TableDefinition.h"
 
@@ -535,6 +537,14 @@ bool Database::setUserVersion(int version)
 bool Database::exportCopy(const QString &targetPath, const QString &password)
 {
     const int version = userVersion();
+    // The connection was opened without permission to create files, and ATTACH inherits
+    // that: an empty file is a new database to the engine.
+    QFile target(targetPath);
+    if (target.exists() || !target.open(QIODevice::WriteOnly)) {
+        m_lastError = QStringLiteral("cannot create %1").arg(targetPath);
+        return false;
+    }
+    target.close();
     if (!exec(QStringLiteral("ATTACH DATABASE ? AS corvane_copy KEY ?"), {targetPath, password})) {
         return false;
     }

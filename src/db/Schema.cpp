@@ -8,11 +8,6 @@ namespace Schema {
 
 namespace {
 
-QString text(int maxLength)
-{
-    return maxLength > 0 ? QStringLiteral("TEXT") : QStringLiteral("TEXT");
-}
-
 Column money(const QString &name)
 {
     return {name, QStringLiteral("MONEY DEFAULT 0")};

@@ -1,0 +1,55 @@
+#include "Command.h"
+
+#include "app/AppEnv.h"
+
+namespace {
+QList<CliEntry> &registry()
+{
+    static QList<CliEntry> all;
+    return all;
+}
+} // namespace
+
+CliCommand::CliCommand(const char *name, const char *usage, CliHandler handler)
+{
+    registry().append({QString::fromUtf8(name), QString::fromUtf8(usage), std::move(handler)});
+}
+
+const QList<CliEntry> &cliCommands()
+{
+    return registry();
+}
+
+namespace CliArgs {
+
+QString option(const QStringList &args, const QString &name, const QString &fallback)
+{
+    const int i = args.indexOf(name);
+    return (i >= 0 && i + 1 < args.size()) ? args.at(i + 1) : fallback;
+}
+
+bool flag(const QStringList &args, const QString &name)
+{
+    return args.contains(name);
+}
+
+QStringList positional(const QStringList &args, const QStringList &valued)
+{
+    QStringList result;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &a = args.at(i);
+        if (valued.contains(a)) {
+            ++i;
+        } else if (!a.startsWith(QLatin1String("--"))) {
+            result << a;
+        }
+    }
+    return result;
+}
+
+QString databasePath(const QStringList &args)
+{
+    return option(args, QStringLiteral("--db"), GetAppDir() + QStringLiteral("Halvek.mdb"));
+}
+
+} // namespace CliArgs

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class Database;
+class FileOpener;
+class MessageService;
+
+// Writes the rows of `sql` under its column names (aliases included) into a new workbook
+// model/<name><n>.xlsx in the application folder, n being the first number whose file is
+// absent or can be deleted, and opens it with the default program. Numbers are written as
+// numbers, texts as texts. A statement that fails writes no file; the user then hears
+// "文件没有找到！", as when the workbook cannot be opened. Returns the path written, or
+// empty text.
+QString ExportToExcel(Database &db, const QString &sql, const QString &name, FileOpener &opener,
+                      MessageService &messages);
+
+// The file ExportToExcel would write next for `name` (deleting a stale one it may reuse).
+QString NextExportPath(const QString &name);
