@@ -33,22 +33,29 @@ int createDatabase(CliContext &ctx)
 
 int checkDatabase(CliContext &ctx)
 {
-    const QString path = CliArgs::databasePath(ctx.args);
+    const QStringList paths = CliArgs::positional(ctx.args, {QStringLiteral("--db")});
+    const QString path = paths.isEmpty() ? CliArgs::databasePath(ctx.args) : paths.first();
     Database db;
     if (!db.open(path, DatabasePassword())) {
         ctx.err << "打开数据库失败: " << db.lastError() << '\n';
         return 1;
     }
     const auto check = db.scalar(QStringLiteral("pragma integrity_check"));
-    const int version = db.userVersion();
-    ctx.out << "版本: " << version << '\n';
+    const auto tables = db.query(QStringLiteral(
+        "select name from sqlite_master where type = 'table' and name not like 'sqlite%' order by name"));
+    ctx.out << "版本: " << db.userVersion() << '\n';
+    if (tables) {
+        for (int i = 0; i < tables->rowCount(); ++i) {
+            ctx.out << "表: " << tables->text(i, 0) << '\n';
+        }
+    }
     ctx.out << "检查: " << (check ? check->toString() : db.lastError()) << '\n';
     return (check && check->toString() == QLatin1String("ok")) ? 0 : 1;
 }
 
 const CliCommand create("create-database", "create-database 文件      创建一个交付状态的新数据库",
                         createDatabase);
-const CliCommand check("check-database", "check-database [--db 文件]  检查数据库能否打开及其完整性",
+const CliCommand check("check-database", "check-database [文件]      打开数据库，列出其表和版本并检查完整性",
                        checkDatabase);
 
 } // namespace

@@ -12,38 +12,47 @@ struct Bracket
 {
     qint64 low, high, noLow, noHigh;
     const char *rate;
-    qint64 quickDeduct;
+    const char *quickDeduct;
 };
 
 // The wage brackets apply to Chinese and foreign staff alike; only the deduction differs.
 const Bracket kWageBrackets[] = {
-    {0, 500, 0, 475, "0.05", 0},
-    {500, 2000, 475, 1825, "0.10", 25},
-    {2000, 5000, 1825, 4375, "0.15", 125},
-    {5000, 20000, 4375, 16375, "0.20", 375},
-    {20000, 40000, 16375, 31375, "0.25", 1375},
-    {40000, 60000, 31375, 45375, "0.30", 3375},
-    {60000, 80000, 45375, 58375, "0.35", 6375},
-    {80000, 100000, 58375, 70375, "0.40", 10375},
-    {100000, 99999999, 70375, 99999999, "0.45", 15375},
+    {0, 500, 0, 475, "0.05", "0"},
+    {500, 2000, 475, 1825, "0.10", "25"},
+    {2000, 5000, 1825, 4375, "0.15", "125"},
+    {5000, 20000, 4375, 16375, "0.20", "375"},
+    {20000, 40000, 16375, 31375, "0.25", "1375"},
+    {40000, 60000, 31375, 45375, "0.30", "3375"},
+    {60000, 80000, 45375, 58375, "0.35", "6375"},
+    {80000, 100000, 58375, 70375, "0.40", "10375"},
+    {100000, 99999999, 70375, 99999999, "0.45", "15375"},
 };
 const Bracket kContractBrackets[] = {
-    {0, 5000, 0, 4750, "0.05", 0},
-    {5000, 10000, 4750, 9250, "0.10", 250},
-    {10000, 30000, 9250, 25250, "0.20", 1250},
-    {30000, 50000, 25250, 39250, "0.30", 4250},
-    {50000, 99999999, 39250, 99999999, "0.35", 6750},
+    {0, 5000, 0, 4750, "0.05", "0"},
+    {5000, 10000, 4750, 9250, "0.10", "250"},
+    {10000, 30000, 9250, 25250, "0.20", "1250"},
+    {30000, 50000, 25250, 39250, "0.30", "4250"},
+    {50000, 99999999, 39250, 99999999, "0.35", "6750"},
 };
 const Bracket kLabourBrackets[] = {
-    {0, 20000, 0, 16000, "0.20", 0},
-    {20000, 50000, 16000, 37000, "0.30", 2000},
-    {50000, 99999999, 37000, 99999999, "0.40", 7000},
+    {0, 20000, 0, 16000, "0.20", "0"},
+    {20000, 50000, 16000, 37000, "0.30", "2000"},
+    {50000, 99999999, 37000, 99999999, "0.40", "7000"},
 };
+// Royalties: below 4000 the deduction is a fixed 800 (QuickDeduct), above it a fraction of
+// the income (QuickDeduct 0.2); the reduction set and the flat sets have one bracket each.
+const Bracket kRoyaltyBrackets[] = {
+    {0, 4000, 0, 3552, "0.20", "800"},
+    {4000, 99999999, 3552, 99999999, "0.20", "0.2"},
+};
+const Bracket kRoyaltyReductionBrackets[] = {{0, 99999999, 0, 99999999, "0.30", "0"}};
+const Bracket kRoyaltyFeeLeaseBrackets[] = {{0, 99999999, 0, 99999999, "0.20", "800"}};
+const Bracket kInterestBrackets[] = {{0, 99999999, 0, 99999999, "0.20", "0"}};
 const Bracket kLabourAfterTaxBrackets[] = {
-    {0, 4000, 0, 3360, "0.20", 0},
-    {4000, 25000, 3360, 21000, "0.20", 0},
-    {25000, 62500, 21000, 49500, "0.30", 2000},
-    {62500, 99999999, 49500, 99999999, "0.40", 7000},
+    {0, 4000, 0, 3360, "0.20", "0"},
+    {4000, 25000, 3360, 21000, "0.20", "0"},
+    {25000, 62500, 21000, 49500, "0.30", "2000"},
+    {62500, 99999999, 49500, 99999999, "0.40", "7000"},
 };
 
 template <std::size_t N>
@@ -59,7 +68,7 @@ bool insertBrackets(Database &db, const QString &taxType, const QString &empType
                            QVariant::fromValue(Money::fromYuan(b.noLow)),
                            QVariant::fromValue(Money::fromYuan(b.noHigh)),
                            QVariant::fromValue(*Money::parse(QString::fromLatin1(b.rate))),
-                           QVariant::fromValue(Money::fromYuan(b.quickDeduct)),
+                           QVariant::fromValue(*Money::parse(QString::fromLatin1(b.quickDeduct))),
                            QVariant::fromValue(Money::fromYuan(baseMoney))})) {
             return false;
         }
@@ -135,7 +144,14 @@ bool insertRows(Database &db)
            && insertBrackets(db, QStringLiteral("劳务报酬收入"), QStringLiteral("劳务报酬收入"),
                              kLabourBrackets, 800)
            && insertBrackets(db, QStringLiteral("税后劳务报酬收入"), QStringLiteral("税后劳务报酬收入"),
-                             kLabourAfterTaxBrackets, 800);
+                             kLabourAfterTaxBrackets, 800)
+           && insertBrackets(db, QStringLiteral("稿酬"), QStringLiteral("稿酬"), kRoyaltyBrackets, 800)
+           && insertBrackets(db, QStringLiteral("稿酬减免"), QStringLiteral("稿酬减免"),
+                             kRoyaltyReductionBrackets, 0)
+           && insertBrackets(db, QStringLiteral("特许权财产租赁"), QStringLiteral("特许权财产租赁"),
+                             kRoyaltyFeeLeaseBrackets, 800)
+           && insertBrackets(db, QStringLiteral("利息股息偶然所得"), QStringLiteral("利息股息偶然所得"),
+                             kInterestBrackets, 0);
 }
 
 } // namespace Delivered

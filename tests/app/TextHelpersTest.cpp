@@ -50,6 +50,15 @@ TEST(Password, EncodeDecodeRoundTrip)
             EXPECT_TRUE(c.isDigit() || (c >= u'A' && c <= u'F')) << encoded.toStdString();
         }
     }
+    // Every length the key table cycles through, Latin and Chinese.
+    QString latin, chinese;
+    for (int n = 0; n <= 30; ++n) {
+        EXPECT_EQ(DecodePassword(EncodePassword(latin)), latin) << n;
+        EXPECT_EQ(DecodePassword(EncodePassword(chinese)), chinese) << n;
+        EXPECT_EQ(EncodePassword(chinese).size(), 4 * n);
+        latin += QChar(u'!' + (n * 7) % 90);
+        chinese += QChar(0x4E00 + n * 37);
+    }
     EXPECT_EQ(DecodePassword(QStringLiteral("ZZ")), QString());
     // The database password is kept only in its encoded form.
     EXPECT_EQ(QString::fromLatin1(kDatabasePasswordStored).size(), 36);

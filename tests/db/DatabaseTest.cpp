@@ -113,6 +113,41 @@ TEST(Database, AddAndDropColumnKeepOrderKeysDefaultsAndSequence)
     EXPECT_FALSE(db.hasColumn(QStringLiteral("wage"), QStringLiteral("奖金\"A")));
 }
 
+TEST(Database, ColumnWithQuotesAndBracketsKeepsTheOthersIntact)
+{
+    TestApp app;
+    Database &db = app.db();
+    const QString odd = QStringLiteral("a\"b'[c] %d");
+    const QStringList before = db.columns(QStringLiteral("Wage"));
+    ASSERT_TRUE(db.addColumn(QStringLiteral("Wage"), odd, QStringLiteral("MONEY")));
+    app.exec(QStringLiteral("insert into Wage (EmpId, 基本工资, %1) values (?, ?, ?)").arg(QuoteIdent(odd)),
+             {QStringLiteral("e1"), QVariant::fromValue(Money::fromYuan(3000)), QVariant::fromValue(Money::fromYuan(7))});
+    EXPECT_EQ(app.scalar(QStringLiteral("select %1 from Wage").arg(QuoteIdent(odd))).value<Money>(), Money::fromYuan(7));
+    ASSERT_TRUE(db.dropColumn(QStringLiteral("Wage"), odd)) << db.lastError().toStdString();
+    EXPECT_EQ(db.columns(QStringLiteral("Wage")), before);
+    EXPECT_EQ(app.scalar(QStringLiteral("select 基本工资 from Wage where EmpId = 'e1'")).value<Money>(), Money::fromYuan(3000));
+}
+
+TEST(Database, FailedStatementInATransactionLeavesNothingBehind)
+{
+    TestApp app;
+    {
+        Transaction tx(app.db());
+        app.exec(QStringLiteral("insert into Department (DeptID, DeptName) values ('0001', 'a')"));
+        EXPECT_FALSE(app.db().exec(QStringLiteral("insert into Department (DeptID, DeptName) values ('00002', 'b')")));
+        // the service gives up without committing
+    }
+    EXPECT_EQ(app.scalar(QStringLiteral("select count(*) from Department")).toInt(), 1);
+}
+
+TEST(Database, FileIsEncrypted)
+{
+    TestApp app;
+    QFile f(app.dbPath());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(f.read(16).startsWith("SQLite format 3"));
+}
+
 TEST(Database, QuoteIdentDoublesInnerQuotes)
 {
     EXPECT_EQ(QuoteIdent(QStringLiteral("基本工资")), QStringLiteral("\"基本工资\""));

@@ -42,6 +42,15 @@ TEST(Schema, RateRowsAsDelivered)
     EXPECT_EQ(count("承包经营收入", "承包经营收入"), 5);
     EXPECT_EQ(count("劳务报酬收入", "劳务报酬收入"), 3);
     EXPECT_EQ(count("税后劳务报酬收入", "税后劳务报酬收入"), 4);
+    EXPECT_EQ(count("稿酬", "稿酬"), 2);
+    for (const char *flat : {"稿酬减免", "特许权财产租赁", "利息股息偶然所得"}) {
+        EXPECT_EQ(count(flat, flat), 1) << flat;
+    }
+    // In the royalty rows QuickDeduct is the fixed deduction, then the fraction.
+    EXPECT_EQ(app.scalar(QStringLiteral("select QuickDeduct from TaxRate where TaxType = '稿酬' order by levelLow desc")).value<Money>(),
+              *Money::parse(u"0.2"));
+    EXPECT_EQ(app.scalar(QStringLiteral("select NoLevelLow from TaxRate where TaxType = '稿酬' order by levelLow desc")).value<Money>(),
+              Money::fromYuan(3552));
     auto r = app.db().query(QStringLiteral(
         "select levelLow, LevelHigh, NoLevelLow, NoLevelHigh, LevelRate, QuickDeduct, BaseMoney from TaxRate "
         "where TaxType = '工资所得税' and EmpType = '外方' order by levelLow"));
