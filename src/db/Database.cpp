@@ -326,7 +326,16 @@ bool Database::open(const QString &path, const QString &password)
         m_lastError = QStringLiteral("数据库文件不存在: ") + path;
         return false;
     }
-    return openFile(path, password, SQLITE_OPEN_READWRITE);
+    if (!openFile(path, password, SQLITE_OPEN_READWRITE)) {
+        return false;
+    }
+    // An empty file reads as an empty database; it is not one of ours.
+    if (scalar(QStringLiteral("SELECT count(*) FROM sqlite_master")).value_or(0).toInt() == 0) {
+        close();
+        m_lastError = QStringLiteral("file is encrypted or is not a database");
+        return false;
+    }
+    return true;
 }
 
 bool Database::openConnection(const QString &connectionString)

@@ -23,6 +23,11 @@ TEST(Database, OpenRefusesMissingFilesWrongPasswordsAndForeignFiles)
     text.write(QByteArray(4096, 'x'));
     text.close();
     EXPECT_FALSE(db.open(text.fileName(), DatabasePassword()));
+    QFile empty(app.dir() + QStringLiteral("empty.mdb"));
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    EXPECT_FALSE(db.open(empty.fileName(), DatabasePassword()));
+    EXPECT_FALSE(db.isOpen());
 
     EXPECT_TRUE(db.openConnection(BuildConnectionString(app.dbPath(), DatabasePassword())));
 }
