@@ -42,6 +42,11 @@ TEST(Schema, RateRowsAsDelivered)
     EXPECT_EQ(count("承包经营收入", "承包经营收入"), 5);
     EXPECT_EQ(count("劳务报酬收入", "劳务报酬收入"), 3);
     EXPECT_EQ(count("税后劳务报酬收入", "税后劳务报酬收入"), 4);
+    EXPECT_EQ(count("稿酬", "稿酬"), 2);
+    EXPECT_EQ(count("稿酬减免", "稿酬减免"), 1);
+    EXPECT_EQ(count("特许权财产租赁", "特许权财产租赁"), 1);
+    EXPECT_EQ(count("利息股息偶然所得", "利息股息偶然所得"), 1);
+    EXPECT_EQ(app.scalar(QStringLiteral("select count(*) from TaxRate")).toInt(), 35);
     auto r = app.db().query(QStringLiteral(
         "select levelLow, LevelHigh, NoLevelLow, NoLevelHigh, LevelRate, QuickDeduct, BaseMoney from TaxRate "
         "where TaxType = '工资所得税' and EmpType = '外方' order by levelLow"));
