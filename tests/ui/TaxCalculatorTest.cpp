@@ -248,6 +248,27 @@ private slots:
             QTRY_VERIFY(sub.isNull());
         }
     }
+
+    void showingItAgainBringsTheOpenOneForward()
+    {
+        QMdiArea area;
+        area.show();
+        QVERIFY(ShowTaxCalculator(area, m_rates, m_messages));
+        QCOMPARE(area.subWindowList().size(), 1);
+        auto *first = qobject_cast<TfrmTaxCalculator *>(area.subWindowList().first()->widget());
+        QVERIFY(first);
+        first->amountEdit()->setText(QStringLiteral("123"));
+        QVERIFY(ShowTaxCalculator(area, m_rates, m_messages));
+        QCOMPARE(area.subWindowList().size(), 1);
+        QCOMPARE(area.activeSubWindow()->widget(), first);
+        QCOMPARE(first->amountEdit()->text(), QStringLiteral("123"));
+        QPointer<TfrmTaxCalculator> gone = first;
+        first->closeWindow();
+        QTRY_VERIFY(gone.isNull());
+        QTRY_COMPARE(area.subWindowList().size(), 0);
+        QVERIFY(ShowTaxCalculator(area, m_rates, m_messages));
+        QCOMPARE(area.subWindowList().size(), 1);
+    }
 };
 
 QTEST_MAIN(TaxCalculatorTest)

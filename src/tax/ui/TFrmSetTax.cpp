@@ -58,6 +58,7 @@ TFrmSetTax::TFrmSetTax(Database &db, TaxRates &rates, MessageService &messages, 
     layout->addWidget(m_pages);
     layout->addWidget(buttons);
 
+    setMinimumWidth(320);
     load();
 }
 

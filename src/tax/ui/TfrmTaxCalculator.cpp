@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -208,4 +209,25 @@ void TfrmTaxCalculator::closeWindow()
     } else {
         close();
     }
+}
+
+bool ShowTaxCalculator(QMdiArea &area, const TaxRates &rates, MessageService &messages)
+{
+    for (QMdiSubWindow *sub : area.subWindowList()) {
+        if (qobject_cast<TfrmTaxCalculator *>(sub->widget())) {
+            sub->showNormal();
+            area.setActiveSubWindow(sub);
+            return true;
+        }
+    }
+    auto *calculator = new TfrmTaxCalculator(rates, messages);
+    QMdiSubWindow *sub = area.addSubWindow(calculator);
+    if (!sub) {
+        delete calculator;
+        return false;
+    }
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->show();
+    area.setActiveSubWindow(sub);
+    return true;
 }

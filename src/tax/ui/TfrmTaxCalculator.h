@@ -7,6 +7,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMdiArea;
 class QPushButton;
 class QRadioButton;
 class TaxRates;
@@ -54,3 +55,7 @@ private:
     QLabel *m_resultLabel = nullptr;
     QLineEdit *m_result = nullptr;
 };
+
+// The one calculator of the main window: brings the open one forward with its contents, or
+// opens a new one in `area`. False only when the window could not be made.
+bool ShowTaxCalculator(QMdiArea &area, const TaxRates &rates, MessageService &messages);
