@@ -145,3 +145,10 @@ void TFrmSetTax::save()
     }
     accept();
 }
+
+void ShowDeductionSettings(Database &db, TaxRates &rates, MessageService &messages,
+                           QWidget *parent)
+{
+    TFrmSetTax dialog(db, rates, messages, parent);
+    dialog.exec();
+}

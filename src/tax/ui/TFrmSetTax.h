@@ -47,3 +47,7 @@ private:
     QWidget *m_regionPanel = nullptr;
     QLineEdit *m_region = nullptr;
 };
+
+// "其他设置" in the main menu: the dialog, modal over `parent`.
+void ShowDeductionSettings(Database &db, TaxRates &rates, MessageService &messages,
+                           QWidget *parent);
