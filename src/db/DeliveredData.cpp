@@ -12,7 +12,7 @@ struct Bracket
 {
     qint64 low, high, noLow, noHigh;
     const char *rate;
-    const char *quickDeduct;
+    const char *quickDeduct; // text, because one royalty row holds a fraction here
 };
 
 // The wage brackets apply to Chinese and foreign staff alike; only the deduction differs.
@@ -39,20 +39,29 @@ const Bracket kLabourBrackets[] = {
     {20000, 50000, 16000, 37000, "0.30", "2000"},
     {50000, 99999999, 37000, 99999999, "0.40", "7000"},
 };
-// Royalties: below 4000 the deduction is a fixed 800 (QuickDeduct), above it a fraction of
-// the income (QuickDeduct 0.2); the reduction set and the flat sets have one bracket each.
-const Bracket kRoyaltyBrackets[] = {
-    {0, 4000, 0, 3552, "0.20", "800"},
-    {4000, 99999999, 3552, 99999999, "0.20", "0.2"},
-};
-const Bracket kRoyaltyReductionBrackets[] = {{0, 99999999, 0, 99999999, "0.30", "0"}};
-const Bracket kRoyaltyFeeLeaseBrackets[] = {{0, 99999999, 0, 99999999, "0.20", "800"}};
-const Bracket kInterestBrackets[] = {{0, 99999999, 0, 99999999, "0.20", "0"}};
 const Bracket kLabourAfterTaxBrackets[] = {
     {0, 4000, 0, 3360, "0.20", "0"},
     {4000, 25000, 3360, 21000, "0.20", "0"},
     {25000, 62500, 21000, 49500, "0.30", "2000"},
     {62500, 99999999, 49500, 99999999, "0.40", "7000"},
+};
+// The mixed set. Royalties: up to 4000.00 the lower row's QuickDeduct is the fixed deduction,
+// above it the upper row's QuickDeduct is the percentage deduction (as a fraction); the 稿酬减免
+// rate is the 30% reduction of the tax on royalties. Franchise fees and property lease: a flat
+// 20% with the 800.00 fixed deduction in both BaseMoney and QuickDeduct. Interest, dividends and
+// incidental income: a flat 20% without deduction.
+struct TypedBracket
+{
+    const char *taxType;
+    Bracket bracket;
+    qint64 baseMoney;
+};
+const TypedBracket kOtherBrackets[] = {
+    {"稿酬", {0, 4000, 0, 3552, "0.20", "800"}, 800},
+    {"稿酬", {4000, 99999999, 3552, 99999999, "0.20", "0.20"}, 800},
+    {"稿酬减免", {0, 99999999, 0, 99999999, "0.30", "0"}, 0},
+    {"特许权财产租赁", {0, 99999999, 0, 99999999, "0.20", "800"}, 800},
+    {"利息股息偶然所得", {0, 99999999, 0, 99999999, "0.20", "0"}, 0},
 };
 
 template <std::size_t N>
@@ -70,6 +79,18 @@ bool insertBrackets(Database &db, const QString &taxType, const QString &empType
                            QVariant::fromValue(*Money::parse(QString::fromLatin1(b.rate))),
                            QVariant::fromValue(*Money::parse(QString::fromLatin1(b.quickDeduct))),
                            QVariant::fromValue(Money::fromYuan(baseMoney))})) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool insertOtherBrackets(Database &db)
+{
+    for (const TypedBracket &t : kOtherBrackets) {
+        const QString type = QString::fromUtf8(t.taxType);
+        const Bracket rows[1] = {t.bracket};
+        if (!insertBrackets(db, type, type, rows, t.baseMoney)) {
             return false;
         }
     }
@@ -145,13 +166,7 @@ bool insertRows(Database &db)
                              kLabourBrackets, 800)
            && insertBrackets(db, QStringLiteral("税后劳务报酬收入"), QStringLiteral("税后劳务报酬收入"),
                              kLabourAfterTaxBrackets, 800)
-           && insertBrackets(db, QStringLiteral("稿酬"), QStringLiteral("稿酬"), kRoyaltyBrackets, 800)
-           && insertBrackets(db, QStringLiteral("稿酬减免"), QStringLiteral("稿酬减免"),
-                             kRoyaltyReductionBrackets, 0)
-           && insertBrackets(db, QStringLiteral("特许权财产租赁"), QStringLiteral("特许权财产租赁"),
-                             kRoyaltyFeeLeaseBrackets, 800)
-           && insertBrackets(db, QStringLiteral("利息股息偶然所得"), QStringLiteral("利息股息偶然所得"),
-                             kInterestBrackets, 0);
+           && insertOtherBrackets(db);
 }
 
 } // namespace Delivered

@@ -51,6 +51,7 @@ TEST(Schema, RateRowsAsDelivered)
               *Money::parse(u"0.2"));
     EXPECT_EQ(app.scalar(QStringLiteral("select NoLevelLow from TaxRate where TaxType = '稿酬' order by levelLow desc")).value<Money>(),
               Money::fromYuan(3552));
+    EXPECT_EQ(app.scalar(QStringLiteral("select count(*) from TaxRate")).toInt(), 35);
     auto r = app.db().query(QStringLiteral(
         "select levelLow, LevelHigh, NoLevelLow, NoLevelHigh, LevelRate, QuickDeduct, BaseMoney from TaxRate "
         "where TaxType = '工资所得税' and EmpType = '外方' order by levelLow"));

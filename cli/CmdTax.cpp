@@ -1,0 +1,104 @@
+#include "Command.h"
+
+#include "app/MessageService.h"
+#include "app/Password.h"
+#include "app/TextHelpers.h"
+#include "db/Database.h"
+#include "tax/IncomeTaxCalculator.h"
+#include "tax/TaxRates.h"
+
+namespace {
+
+// Only what the calculator's amount box lets through: digits with at most one decimal point.
+std::optional<Money> readAmount(const QString &text)
+{
+    for (QChar c : text) {
+        if (!(c.isDigit() || c == u'.')) {
+            return std::nullopt;
+        }
+    }
+    if (text.isEmpty() || text.count(u'.') > 1) {
+        return std::nullopt;
+    }
+    return Money::parse(text);
+}
+
+int tax(CliContext &ctx)
+{
+    const QStringList &args = ctx.args;
+    const QStringList valued = {QStringLiteral("--type"), QStringLiteral("--amount"),
+                                QStringLiteral("--deduction"), QStringLiteral("--db")};
+    const QStringList known = valued + QStringList{QStringLiteral("--after-tax"),
+                                                   QStringLiteral("--foreign")};
+    for (const QString &a : args) {
+        if (a.startsWith(QLatin1String("--")) && !known.contains(a)) {
+            ctx.err << "未知的选项: " << a << '\n';
+            return 2;
+        }
+    }
+    if (!CliArgs::positional(args, valued).isEmpty()) {
+        ctx.err << "多余的参数: " << CliArgs::positional(args, valued).join(u' ') << '\n';
+        return 2;
+    }
+
+    CalculatorInput input;
+    input.incomeType = CliArgs::option(args, QStringLiteral("--type"));
+    if (!CalculatorIncomeTypes().contains(input.incomeType)) {
+        ctx.err << "未知的收入类型: " << input.incomeType << "（可用: "
+                << CalculatorIncomeTypes().join(QStringLiteral("、")) << "）\n";
+        return 2;
+    }
+    const QString amountText = CliArgs::option(args, QStringLiteral("--amount"));
+    const auto amount = readAmount(amountText);
+    if (!amount) {
+        ctx.err << "金额不是有效的数字: " << amountText << '\n';
+        return 2;
+    }
+    input.amount = *amount;
+    input.afterTax = CliArgs::flag(args, QStringLiteral("--after-tax"));
+    input.chinese = !CliArgs::flag(args, QStringLiteral("--foreign"));
+    const bool isWage = input.incomeType == CalculatorWageType();
+    if (!isWage && (args.contains(QStringLiteral("--deduction"))
+                    || args.contains(QStringLiteral("--foreign")))) {
+        ctx.err << "--deduction 和 --foreign 只用于工资、薪金\n";
+        return 2;
+    }
+    input.deduction = input.chinese ? Money::fromYuan(800) : Money::fromYuan(4000);
+    if (args.contains(QStringLiteral("--deduction"))) {
+        const QString text = CliArgs::option(args, QStringLiteral("--deduction"));
+        const auto deduction = readAmount(text);
+        if (!deduction) {
+            ctx.err << "起征点不是有效的数字: " << text << '\n';
+            return 2;
+        }
+        input.deduction = *deduction;
+    }
+
+    Database db;
+    if (!db.open(CliArgs::databasePath(args), DatabasePassword())) {
+        ctx.err << "打开数据库失败: " << db.lastError() << '\n';
+        return 1;
+    }
+    TaxRates rates;
+    const TaxRates::Kind kind = CalculatorRateKind(input);
+    if (!rates.load(kind, db)) {
+        ctx.err << TaxRates::failureMessage(kind) << '\n';
+        return 1;
+    }
+    const auto result = CalculateIncomeTax(rates, input);
+    if (!result) {
+        ctx.err << TaxRates::failureMessage(kind) << '\n';
+        return 1;
+    }
+    ctx.out << "应纳税金额: " << FormatMoney(result->tax) << '\n';
+    ctx.out << (input.afterTax ? "税前收入: " : "税后收入: ") << FormatMoney(result->other) << '\n';
+    return 0;
+}
+
+const CliCommand command(
+    "tax",
+    "tax --type 收入类型 --amount 金额 [--after-tax] [--foreign] [--deduction 金额] [--db 文件]\n"
+    "                            所得税计算器：应纳税金额及税后（或税前）收入",
+    tax);
+
+} // namespace
