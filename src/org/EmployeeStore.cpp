@@ -12,8 +12,10 @@ const QString kRecordColumns = QStringLiteral(
 const QString kListColumns = QStringLiteral(
     "select e.EmpID, e.EmpName, e.DeptID, d.DeptName, e.IDCardNo, e.Sex, e.EmpType, "
     "e.nationality, e.Tel, e.StartDate, e.EndDate, e.Address, e.Remark, e.EmpState, e.Deleted "
-    "from Employee e join Department d on d.DeptID = e.DeptID ");
+    "from Employee e cross join Department d on d.DeptID = e.DeptID ");
 
+// "cross join" keeps Employee the outer table, so the engine walks Employee_List in the
+// list's order instead of collecting the rows department by department and sorting them.
 const QString kListOrder =
     QStringLiteral(" order by e.EmpState desc, e.DeptID, e.EmpID");
 
