@@ -24,6 +24,7 @@ TFrmGetEmpleeeID::TFrmGetEmpleeeID(const QString &fragment, const QList<EmpPickR
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->verticalHeader()->setVisible(false);
+    m_table->horizontalHeader()->setStretchLastSection(true);
     for (int r = 0; r < rows.size(); ++r) {
         const EmpPickRow &e = rows.at(r);
         const QString state = e.empState == 1 ? QStringLiteral("在职") : QStringLiteral("离职");

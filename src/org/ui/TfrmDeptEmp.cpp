@@ -77,6 +77,8 @@ void TfrmDeptEmp::buildUi()
         b->setMenu(menu);
         b->setPopupMode(QToolButton::InstantPopup);
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        // Room for the drop-down arrow beside the Chinese caption.
+        b->setMinimumWidth(b->sizeHint().width() + 14);
         return b;
     };
     bar->addWidget(menuButton(QStringLiteral("部门维护"), deptMenu));
