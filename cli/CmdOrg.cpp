@@ -181,10 +181,10 @@ int empList(CliContext &ctx, Database &db)
         return 1;
     }
     for (const EmployeeListRow &e : *rows) {
-        ctx.out << e.empId << '\t' << e.empName << '\t' << e.deptId << '\t' << e.deptName << '\t'
-                << e.idCardNo << '\t' << e.sex << '\t' << e.empType << '\t' << e.nationality
-                << '\t' << (e.empState == 1 ? "在职" : "离职") << '\t' << e.startDate << '\t'
-                << e.endDate << '\n';
+        ctx.out << e.empId() << '\t' << e.empName() << '\t' << e.deptId() << '\t'
+                << e.deptName() << '\t' << e.idCardNo() << '\t' << e.sex() << '\t' << e.empType()
+                << '\t' << e.nationality() << '\t' << (e.empState == 1 ? "在职" : "离职") << '\t'
+                << e.startDate() << '\t' << e.endDate() << '\n';
     }
     return 0;
 }

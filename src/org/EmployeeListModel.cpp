@@ -15,22 +15,16 @@ QVariant EmployeeListModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= int(m_rows.size()) || role != Qt::DisplayRole) {
         return {};
     }
-    const EmployeeListRow &r = m_rows[size_t(index.row())];
-    switch (index.column()) {
-    case EmpId: return r.empId;
-    case EmpName: return r.empName;
-    case DeptName: return r.deptName;
-    case IdCardNo: return r.idCardNo;
-    case Sex: return r.sex;
-    case EmpType: return r.empType;
-    case Nationality: return r.nationality;
-    case Tel: return r.tel;
-    case StartDate: return r.startDate;
-    case EndDate: return r.endDate;
-    case Address: return r.address;
-    case Remark: return r.remark;
-    default: return {};
+    // The columns are the row's fields less the department code.
+    static constexpr EmployeeListRow::Field fields[ColumnCount] = {
+        EmployeeListRow::EmpId,     EmployeeListRow::EmpName,     EmployeeListRow::DeptName,
+        EmployeeListRow::IdCardNo,  EmployeeListRow::Sex,         EmployeeListRow::EmpType,
+        EmployeeListRow::Nationality, EmployeeListRow::Tel,       EmployeeListRow::StartDate,
+        EmployeeListRow::EndDate,   EmployeeListRow::Address,     EmployeeListRow::Remark};
+    if (index.column() < 0 || index.column() >= ColumnCount) {
+        return {};
     }
+    return m_rows[size_t(index.row())].field(fields[index.column()]);
 }
 
 QVariant EmployeeListModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -58,7 +52,7 @@ void EmployeeListModel::setRows(std::vector<EmployeeListRow> rows)
 int EmployeeListModel::findEmp(const QString &empId) const
 {
     for (size_t i = 0; i < m_rows.size(); ++i) {
-        if (m_rows[i].empId == empId) {
+        if (m_rows[i].view(EmployeeListRow::EmpId) == empId) {
             return int(i);
         }
     }
@@ -68,5 +62,5 @@ int EmployeeListModel::findEmp(const QString &empId) const
 RdEmployee EmployeeListModel::employeeAt(int row) const
 {
     const EmployeeListRow &r = rowAt(row);
-    return {r.empId, r.empName, r.deptId, r.deptName, r.empType};
+    return {r.empId(), r.empName(), r.deptId(), r.deptName(), r.empType()};
 }

@@ -9,6 +9,7 @@ const QString kRecordColumns = QStringLiteral(
     "select EmpID, EmpName, DeptID, IDCardNo, Sex, EmpType, nationality, Tel, Address, Remark, "
     "BankName, CardNo, EmpState, StartDate, EndDate, Deleted from Employee ");
 
+// In the order of EmployeeListRow::Field, then state and flag.
 const QString kListColumns = QStringLiteral(
     "select e.EmpID, e.EmpName, e.DeptID, d.DeptName, e.IDCardNo, e.Sex, e.EmpType, "
     "e.nationality, e.Tel, e.StartDate, e.EndDate, e.Address, e.Remark, e.EmpState, e.Deleted "
@@ -127,23 +128,15 @@ std::optional<std::vector<EmployeeListRow>> EmployeeStore::readList(const QStrin
         return std::nullopt;
     }
     std::vector<EmployeeListRow> rows;
+    std::array<QByteArrayView, EmployeeListRow::FieldCount> texts;
     while (st.next()) {
+        for (int c = 0; c < EmployeeListRow::FieldCount; ++c) {
+            texts[c] = st.rawText(c);
+        }
         EmployeeListRow &r = rows.emplace_back();
-        r.empId = st.text(0);
-        r.empName = st.text(1);
-        r.deptId = st.text(2);
-        r.deptName = st.text(3);
-        r.idCardNo = st.text(4);
-        r.sex = st.text(5);
-        r.empType = st.text(6);
-        r.nationality = st.text(7);
-        r.tel = st.text(8);
-        r.startDate = st.text(9);
-        r.endDate = st.text(10);
-        r.address = st.text(11);
-        r.remark = st.text(12);
-        r.empState = int(st.int64(13));
-        r.deleted = st.int64(14) != 0;
+        r.setFields(texts);
+        r.empState = int(st.int64(EmployeeListRow::FieldCount));
+        r.deleted = st.int64(EmployeeListRow::FieldCount + 1) != 0;
     }
     if (!st.ok()) {
         return std::nullopt;

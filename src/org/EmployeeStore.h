@@ -1,5 +1,6 @@
 #pragma once
 
+#include "org/EmployeeListRow.h"
 #include "org/OrgTypes.h"
 
 #include <QList>

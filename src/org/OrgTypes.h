@@ -45,27 +45,6 @@ struct EmployeeRecord
     bool deleted = false;
 };
 
-// One line of the browser's employee list: the employee with its department's name.
-// Dates stay as stored text; the list only shows them.
-struct EmployeeListRow
-{
-    QString empId;
-    QString empName;
-    QString deptId;
-    QString deptName;
-    QString idCardNo;
-    QString sex;
-    QString empType;
-    QString nationality;
-    QString tel;
-    QString startDate;
-    QString endDate;
-    QString address;
-    QString remark;
-    int empState = 1;
-    bool deleted = false;
-};
-
 // What the employee pickers hand back.
 struct RdEmployee
 {

@@ -14,7 +14,7 @@ QStringList ids(const std::vector<EmployeeListRow> &rows)
 {
     QStringList result;
     for (const EmployeeListRow &r : rows) {
-        result << r.empId;
+        result << r.empId();
     }
     return result;
 }
@@ -45,7 +45,7 @@ TEST_F(OrgListsTest, RootListsEveryDepartmentInServiceFirst)
     EXPECT_EQ(ids(*store.listSubtree(QStringLiteral("00000001"), true)), (QStringList{"E2", "E1"}));
     const auto rows = *store.listSubtree(QStringLiteral("00009999"), false);
     ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0].deptName, QStringLiteral("临时员工"));
+    EXPECT_EQ(rows[0].deptName(), QStringLiteral("临时员工"));
 }
 
 TEST_F(OrgListsTest, FlaggedEmployeesNeverListed)
@@ -108,6 +108,29 @@ TEST_F(OrgListsTest, ModelShowsTheListColumns)
     const RdEmployee e = model.employeeAt(2);
     EXPECT_EQ(e.deptId, QStringLiteral("9999"));
     EXPECT_EQ(e.empType, QStringLiteral("中方"));
+}
+
+TEST(EmployeeListRowTest, KeepsEveryFieldApartWhateverItHolds)
+{
+    const QStringList texts{"E1", "𠮷田 O'Neil", "", "财务部", "110", "男", "中方", "",
+                            "010", "2004-01-01", "", "北京", "备注"};
+    std::array<QByteArray, EmployeeListRow::FieldCount> utf8;
+    std::array<QByteArrayView, EmployeeListRow::FieldCount> views;
+    for (int f = 0; f < EmployeeListRow::FieldCount; ++f) {
+        utf8[f] = texts[f].toUtf8();
+        views[f] = utf8[f];
+    }
+    EmployeeListRow fromEngine;
+    fromEngine.setFields(views);
+    EmployeeListRow fromStrings;
+    fromStrings.setFields(texts);
+    for (int f = 0; f < EmployeeListRow::FieldCount; ++f) {
+        const auto field = EmployeeListRow::Field(f);
+        EXPECT_EQ(fromEngine.field(field), texts[f]) << f;
+        EXPECT_EQ(fromStrings.field(field), texts[f]) << f;
+    }
+    EXPECT_EQ(fromEngine.empName(), QStringLiteral("𠮷田 O'Neil"));
+    EXPECT_TRUE(fromEngine.deptId().isEmpty());
 }
 
 TEST(DeptTreeTest, OrphansStandBesideTheRoot)

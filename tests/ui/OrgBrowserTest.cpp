@@ -45,7 +45,7 @@ QStringList listedIds(const TfrmDeptEmp &w)
 {
     QStringList ids;
     for (int r = 0; r < w.model()->rowCount(); ++r) {
-        ids << w.model()->rowAt(r).empId;
+        ids << w.model()->rowAt(r).empId();
     }
     return ids;
 }
@@ -202,7 +202,7 @@ private slots:
             d->okButton()->click();
         });
         w->modifyEmp();
-        QCOMPARE(w->model()->rowAt(0).tel, QStringLiteral("123"));
+        QCOMPARE(w->model()->rowAt(0).tel(), QStringLiteral("123"));
 
         onNextDialog<TfrmEmpMove>([](TfrmEmpMove *d) {
             d->targetCombo()->setCurrentIndex(d->targetCombo()->findText(QStringLiteral("人事部")));

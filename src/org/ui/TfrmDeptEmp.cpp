@@ -180,7 +180,7 @@ void TfrmDeptEmp::loadList()
     if (!node) {
         return;
     }
-    const auto rows =
+    auto rows =
         m_emps.listSubtree(node->data(0, LevelIdRole).toString(), m_showDeparted->isChecked());
     if (!rows) {
         m_messages.showError(kQueryFailed);
@@ -309,7 +309,7 @@ void TfrmDeptEmp::modifyEmp()
         m_messages.showInfo(kChooseEmp);
         return;
     }
-    const QString empId = m_model->rowAt(row).empId;
+    const QString empId = m_model->rowAt(row).empId();
     if (ModifyEmp(m_db, m_messages, empId, this)) {
         reloadKeepingEmp(empId);
     }
@@ -325,7 +325,7 @@ void TfrmDeptEmp::deleteEmp()
     if (!m_messages.askYesNo(EmpText::ConfirmDelete)) {
         return;
     }
-    if (DeleteEmp(m_emps, m_messages, m_model->rowAt(row).empId) == EmpDeleteResult::Deleted) {
+    if (DeleteEmp(m_emps, m_messages, m_model->rowAt(row).empId()) == EmpDeleteResult::Deleted) {
         reloadKeepingEmp(QString());
     }
 }
@@ -338,7 +338,7 @@ void TfrmDeptEmp::moveEmp()
         return;
     }
     const EmployeeListRow &e = m_model->rowAt(row);
-    if (MoveEmp(m_db, m_messages, e.empId, e.empName, e.deptId, this)) {
+    if (MoveEmp(m_db, m_messages, e.empId(), e.empName(), e.deptId(), this)) {
         reloadKeepingEmp(QString());
     }
 }
@@ -357,7 +357,7 @@ void TfrmDeptEmp::search()
     if (text.isEmpty()) {
         return;
     }
-    const auto rows = m_emps.search(text);
+    auto rows = m_emps.search(text);
     if (!rows) {
         m_messages.showError(kQueryFailed);
         return;
