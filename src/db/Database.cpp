@@ -236,6 +236,12 @@ qint64 Statement::int64(int column) const
     return sqlite3_column_int64(m_stmt, column);
 }
 
+QByteArrayView Statement::rawText(int column) const
+{
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column));
+    return QByteArrayView(text, text ? sqlite3_column_bytes(m_stmt, column) : 0);
+}
+
 QString Statement::text(int column) const
 {
     return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column)),

@@ -2,6 +2,7 @@
 
 #include "db/SqlResult.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -40,6 +41,9 @@ public:
     QVariant value(int column) const;
     qint64 int64(int column) const;
     QString text(int column) const;
+    // The column's text as the engine holds it (UTF-8), valid until the next step. For readers
+    // of many rows that convert the text themselves.
+    QByteArrayView rawText(int column) const;
     // Reads the remaining rows into a result.
     std::optional<SqlResult> readAll();
 

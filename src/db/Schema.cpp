@@ -122,7 +122,9 @@ QList<Table> buildTables()
               {},
               {S("CREATE UNIQUE INDEX Employee_ID ON Employee (EmpID)"),
                S("CREATE INDEX Employee_Dept ON Employee (DeptID, EmpState)"),
-               S("CREATE INDEX Employee_Name ON Employee (EmpName)")}});
+               S("CREATE INDEX Employee_Name ON Employee (EmpName)"),
+               // The browser's list order: staff in service first, then department and code.
+               S("CREATE INDEX Employee_List ON Employee (EmpState DESC, DeptID, EmpID)")}});
 
     t.append({S("Department"),
               {{S("DeptID"), S("TEXT NOT NULL CHECK (length(\"DeptID\") <= 4)")},

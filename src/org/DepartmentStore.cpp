@@ -1,0 +1,112 @@
+#include "org/DepartmentStore.h"
+
+#include "db/Database.h"
+
+namespace {
+const QString kColumns = QStringLiteral(
+    "select DeptID, DeptName, Remark, DeptLevel, FatherID, DeptLevelID, Deleted from Department ");
+}
+
+std::optional<QList<DeptRecord>> DepartmentStore::select(const QString &tail,
+                                                         const QVariantList &params)
+{
+    const auto rows = m_db.query(kColumns + tail, params);
+    if (!rows) {
+        return std::nullopt;
+    }
+    QList<DeptRecord> result;
+    result.reserve(rows->rowCount());
+    for (int r = 0; r < rows->rowCount(); ++r) {
+        DeptRecord d;
+        d.deptId = rows->text(r, 0);
+        d.deptName = rows->text(r, 1);
+        d.remark = rows->text(r, 2);
+        d.deptLevel = int(rows->value(r, 3).toLongLong());
+        d.fatherId = rows->text(r, 4);
+        d.deptLevelId = rows->text(r, 5);
+        d.deleted = rows->value(r, 6).toLongLong() != 0;
+        result.append(d);
+    }
+    return result;
+}
+
+std::optional<bool> DepartmentStore::any(const QString &sql, const QVariantList &params)
+{
+    const auto rows = m_db.query(sql, params);
+    if (!rows) {
+        return std::nullopt;
+    }
+    return !rows->isEmpty();
+}
+
+std::optional<QList<DeptRecord>> DepartmentStore::treeRows()
+{
+    return select(QStringLiteral("where Deleted = 0 order by DeptLevel, FatherID, DeptID"), {});
+}
+
+std::optional<QList<DeptRecord>> DepartmentStore::allRows()
+{
+    return select(QStringLiteral("order by rowid"), {});
+}
+
+std::optional<QList<DeptRecord>> DepartmentStore::byCode(const QString &code)
+{
+    return select(QStringLiteral("where DeptID = ?"), {code});
+}
+
+QString DepartmentStore::deptName(const QString &code)
+{
+    const auto name =
+        m_db.scalar(QStringLiteral("select DeptName from Department where DeptID = ?"), {code});
+    return name ? name->toString() : QString();
+}
+
+std::optional<bool> DepartmentStore::codeExists(const QString &code, const QString &exceptCode)
+{
+    return any(QStringLiteral("select 1 from Department where DeptID = ? and DeptID <> ? limit 1"),
+               {code, exceptCode});
+}
+
+std::optional<bool> DepartmentStore::nameExists(const QString &name, const QString &exceptCode)
+{
+    return any(
+        QStringLiteral("select 1 from Department where DeptName = ? and DeptID <> ? limit 1"),
+        {name, exceptCode});
+}
+
+std::optional<bool> DepartmentStore::isUsed(const QString &code)
+{
+    const auto onSheet =
+        any(QStringLiteral("select 1 from Wage, Department where Wage.DeptName = "
+                           "Department.DeptName and Department.DeptID = ? limit 1"),
+            {code});
+    if (!onSheet || *onSheet) {
+        return onSheet;
+    }
+    return any(QStringLiteral("select 1 from TaxIncome where DeptID = ? limit 1"), {code});
+}
+
+std::optional<bool> DepartmentStore::hasEmployees(const QString &code)
+{
+    return any(QStringLiteral("select 1 from Employee where DeptID = ? limit 1"), {code});
+}
+
+bool DepartmentStore::insert(const DeptRecord &d)
+{
+    return m_db.exec(QStringLiteral("insert into Department (DeptID, DeptName, Remark, DeptLevel, "
+                                    "FatherID, DeptLevelID, Deleted) values (?, ?, ?, ?, ?, ?, ?)"),
+                     {d.deptId, d.deptName, d.remark, d.deptLevel, d.fatherId, d.deptLevelId,
+                      d.deleted ? 1 : 0});
+}
+
+bool DepartmentStore::update(const QString &code, const QString &name, const QString &remark)
+{
+    return m_db.exec(
+        QStringLiteral("update Department set DeptName = ?, Remark = ? where DeptID = ?"),
+        {name, remark, code});
+}
+
+bool DepartmentStore::remove(const QString &code)
+{
+    return m_db.exec(QStringLiteral("delete from Department where DeptID = ?"), {code});
+}

@@ -1,0 +1,74 @@
+#include "org/ui/TFrmGetEmpleeeID.h"
+
+#include "app/MessageService.h"
+#include "org/EmployeeStore.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+TFrmGetEmpleeeID::TFrmGetEmpleeeID(const QString &fragment, const QList<EmpPickRow> &rows,
+                                   QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowTitle(fragment);
+    auto *layout = new QVBoxLayout(this);
+    m_table = new QTableWidget(int(rows.size()), 6, this);
+    m_table->setHorizontalHeaderLabels({QStringLiteral("人员编号"), QStringLiteral("姓名"),
+                                        QStringLiteral("性别"), QStringLiteral("身份证号"),
+                                        QStringLiteral("状态"), QStringLiteral("国籍")});
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->verticalHeader()->setVisible(false);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    for (int r = 0; r < rows.size(); ++r) {
+        const EmpPickRow &e = rows.at(r);
+        const QString state = e.empState == 1 ? QStringLiteral("在职") : QStringLiteral("离职");
+        const QStringList cells{e.empId, e.empName, e.sex, e.idCardNo, state, e.empType};
+        for (int c = 0; c < cells.size(); ++c) {
+            m_table->setItem(r, c, new QTableWidgetItem(cells.at(c)));
+        }
+    }
+    m_table->resizeColumnsToContents();
+    m_table->setColumnWidth(3, qMax(m_table->columnWidth(3), 150));
+    if (!rows.isEmpty()) {
+        m_table->setCurrentCell(0, 0);
+    }
+    layout->addWidget(m_table);
+
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    m_choose = new QPushButton(QStringLiteral("选择"), this);
+    row->addWidget(m_choose);
+    layout->addLayout(row);
+    connect(m_choose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
+    resize(560, 300);
+}
+
+QString TFrmGetEmpleeeID::currentEmpId() const
+{
+    if (m_table->rowCount() == 0) {
+        return {};
+    }
+    const int row = qMax(0, m_table->currentRow());
+    return m_table->item(row, 0)->text();
+}
+
+QString PickEmpByName(Database &db, MessageService &messages, const QString &fragment,
+                      QWidget *parent)
+{
+    const QString f = fragment.trimmed();
+    const auto rows = EmployeeStore(db).byNamePart(f);
+    if (!rows) {
+        messages.showError(QStringLiteral("查询数据库失败！"));
+        return {};
+    }
+    TFrmGetEmpleeeID dialog(f, *rows, parent);
+    dialog.exec();
+    return dialog.currentEmpId();
+}

@@ -1,0 +1,110 @@
+#include "org/ui/TfrmDept.h"
+
+#include "app/MessageService.h"
+#include "org/ui/OrgDialogParts.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TfrmDept::TfrmDept(Database &db, MessageService &messages, QWidget *parent)
+    : QDialog(parent), m_store(db), m_messages(messages)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 10);
+    m_title = MakeTitleBand(QString(), this);
+    layout->addWidget(m_title);
+
+    auto *form = new QFormLayout;
+    form->setContentsMargins(16, 8, 16, 8);
+    m_code = new QLineEdit(this);
+    m_name = new QLineEdit(this);
+    m_remark = new QLineEdit(this);
+    m_name->setMinimumWidth(240);
+    auto addRow = [&](const QString &text, QLineEdit *edit) {
+        auto *label = new QLabel(text, this);
+        label->setBuddy(edit);
+        form->addRow(label, edit);
+    };
+    addRow(QStringLiteral("部门编号(&S):"), m_code);
+    addRow(QStringLiteral("部门名称(&N):"), m_name);
+    addRow(QStringLiteral("说明(&E):"), m_remark);
+    layout->addLayout(form);
+
+    auto buttons = AddOkCancel(this, layout);
+    m_ok = buttons.ok;
+    connect(m_ok, &QPushButton::clicked, this, &TfrmDept::save);
+}
+
+void TfrmDept::setCaption(const QString &text)
+{
+    setWindowTitle(text);
+    m_title->setText(text);
+}
+
+void TfrmDept::openForAdd(const QString &parentCode, int parentLevel)
+{
+    setCaption(QStringLiteral("添加部门"));
+    m_state = DeptEditState{};
+    m_state.parentCode = parentCode;
+    m_state.parentLevel = parentLevel;
+    m_code->setReadOnly(false);
+    m_code->setFocus();
+}
+
+bool TfrmDept::openForModify(const QString &code)
+{
+    setCaption(QStringLiteral("修改部门信息"));
+    m_state = DeptEditState{};
+    m_state.adding = false;
+    m_state.editedCode = code;
+    m_code->setReadOnly(true);
+    const auto rows = m_store.byCode(code);
+    if (!rows || rows->isEmpty()) {
+        // Nothing to edit: the dialog still opens, but cannot save.
+        if (!rows) {
+            m_messages.showError(DeptText::QueryFailed);
+        }
+        m_ok->setEnabled(false);
+        return false;
+    }
+    const DeptRecord &d = rows->first();
+    m_code->setText(d.deptId);
+    m_name->setText(d.deptName);
+    m_remark->setText(d.remark);
+    m_state.loadedName = d.deptName.trimmed();
+    m_name->setFocus();
+    return true;
+}
+
+void TfrmDept::save()
+{
+    const DeptInput input{m_code->text(), m_name->text(), m_remark->text()};
+    const DeptCheckResult result = SaveDept(m_store, m_messages, input, m_state);
+    if (result.ok()) {
+        accept();
+        return;
+    }
+    if (result.focus == DeptField::Code) {
+        m_code->setFocus();
+    } else if (result.focus == DeptField::Name) {
+        m_name->setFocus();
+    }
+}
+
+bool AddDept(Database &db, MessageService &messages, const QString &parentCode, int parentLevel,
+             QWidget *parent)
+{
+    TfrmDept dialog(db, messages, parent);
+    dialog.openForAdd(parentCode, parentLevel);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool ModifyDept(Database &db, MessageService &messages, const QString &code, QWidget *parent)
+{
+    TfrmDept dialog(db, messages, parent);
+    dialog.openForModify(code);
+    return dialog.exec() == QDialog::Accepted;
+}
