@@ -18,8 +18,9 @@ std::optional<QList<UserRow>> UserStore::loadAll()
 
 std::optional<QString> UserStore::storedPassword(const QString &userName)
 {
-    const auto rows = m_db.query(QStringLiteral("select UserPwd from SysUser where UserName = ?"),
-                                 {userName});
+    const auto rows = m_db.query(
+        QStringLiteral("select UserPwd from SysUser where UserName = ? collate nocase"),
+        {userName.trimmed()});
     if (!rows || rows->isEmpty()) {
         return std::nullopt;
     }
@@ -35,8 +36,8 @@ bool UserStore::add(const QString &userName, const QString &password, const QStr
 bool UserStore::setPassword(const QString &userName, const QString &password)
 {
     // Exactly one row must change: a user deleted meanwhile is a failure, not a success.
-    return m_db.exec(QStringLiteral("update SysUser set UserPwd = ? where UserName = ?"),
-                     {EncodePassword(password), userName})
+    return m_db.exec(QStringLiteral("update SysUser set UserPwd = ? where UserName = ? collate nocase"),
+                     {EncodePassword(password), userName.trimmed()})
            && m_db.changes() == 1;
 }
 

@@ -23,7 +23,8 @@ public:
     // Every user, in the table's order; nothing on a database failure.
     std::optional<QList<UserRow>> loadAll();
     // The stored (encoded) password of one user; nothing on failure or when there is no
-    // such user.
+    // such user. Names are found as the login finds them (trimmed, ignoring case), so a user
+    // who logged in as " Admin" changes the password of "admin".
     std::optional<QString> storedPassword(const QString &userName);
     // Adds a user with the password in clear (it is encoded here). Fails when the encoded
     // password does not fit the column or the name is taken.

@@ -100,3 +100,17 @@ TEST(UserStore, LoginUpgradeAddsFactIncomeOnceAndIsHarmlessAfter)
 }
 
 } // namespace
+
+namespace {
+
+TEST(UserStore, ANameTypedWithOtherCaseAndSpacesFindsItsUser)
+{
+    TestApp app;
+    UserStore store(app.db());
+    EXPECT_EQ(store.storedPassword(QStringLiteral(" ADMIN ")).value_or(QString()), EncodePassword(QStringLiteral("2468")));
+    EXPECT_TRUE(store.setPassword(QStringLiteral(" ADMIN "), QStringLiteral("1357")));
+    EXPECT_EQ(store.storedPassword(QStringLiteral("admin")).value_or(QString()), EncodePassword(QStringLiteral("1357")));
+    EXPECT_FALSE(store.storedPassword(QStringLiteral("nobody")).has_value());
+}
+
+} // namespace

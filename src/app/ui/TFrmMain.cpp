@@ -159,8 +159,8 @@ void TFrmMain::buildMenus()
     entry(help, QStringLiteral("actHelp"), QStringLiteral("帮助(&H)"), QStringLiteral("help"));
     entry(help, QStringLiteral("actAbout"), QStringLiteral("关于(&A)"), QStringLiteral("about"));
 
-    // "退出" is a menu of its own that acts when chosen.
-    bar->addAction(makeAction(QStringLiteral("actExit"), QStringLiteral("退出(&X)"), QStringLiteral("exit")));
+    // "退出" is a menu of its own that acts when chosen; the bar shows its text, not a picture.
+    bar->addAction(makeAction(QStringLiteral("actExit"), QStringLiteral("退出(&X)")));
 }
 
 void TFrmMain::buildToolBar()
@@ -171,18 +171,23 @@ void TFrmMain::buildToolBar()
     m_toolBar->setIconSize(QSize(22, 22));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     // The buttons carry their own captions, so each is a copy of its function's action.
-    const std::pair<const char *, const char *> buttons[] = {
-        {"工资计算", "actWageCalc"},      {"工资过账", "actWagePost"},
-        {"其他支付", "actOtherPay"},      {"所得税报告表", "actReportCN"},
-        {" 计 算 器 ", "actCalculator"},   {"所得税计算器", "actTaxCalculator"},
-        {nullptr, nullptr},               {"退出(&X)", "actExit"}};
-    for (const auto &[caption, id] : buttons) {
+    const std::tuple<const char *, const char *, const char *> buttons[] = {
+        {"工资计算", "wage", "actWageCalc"},
+        {"工资过账", "post", "actWagePost"},
+        {"其他支付", "otherpay", "actOtherPay"},
+        {"所得税报告表", "report", "actReportCN"},
+        {" 计 算 器 ", "calculator", "actCalculator"},
+        {"所得税计算器", "taxcalc", "actTaxCalculator"},
+        {nullptr, nullptr, nullptr},
+        {"退出(&X)", "exit", "actExit"}};
+    for (const auto &[caption, icon, id] : buttons) {
         if (!caption) {
             m_toolBar->addSeparator();
             continue;
         }
         QAction *function = m_actions.value(QString::fromLatin1(id));
-        auto *copy = new QAction(function->icon(), QString::fromUtf8(caption), m_toolBar);
+        auto *copy = new QAction(ProgramIcon(QString::fromLatin1(icon)), QString::fromUtf8(caption),
+                                 m_toolBar);
         copy->setEnabled(function->isEnabled());
         connect(function, &QAction::changed, copy, [copy, function] {
             copy->setEnabled(function->isEnabled());

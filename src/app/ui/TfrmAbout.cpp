@@ -2,6 +2,7 @@
 
 #include "app/ui/Icons.h"
 
+#include <QDir>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,8 +12,13 @@
 
 QString TfrmAbout::LoginName()
 {
-    const QString user = qEnvironmentVariable("USER");
-    return user.isEmpty() ? qEnvironmentVariable("USERNAME") : user;
+    for (const char *name : {"USER", "LOGNAME", "USERNAME"}) {
+        const QString user = qEnvironmentVariable(name);
+        if (!user.isEmpty()) {
+            return user;
+        }
+    }
+    return QDir::home().dirName();
 }
 
 TfrmAbout::TfrmAbout(const QString &corpName, QWidget *parent) : T_QXDialog(parent)

@@ -91,6 +91,9 @@ LaunchLink *TfrmBKGround::addLink(const QString &text, const QString &iconName, 
     link->setFont(f);
     h->addWidget(icon);
     h->addWidget(link, 1);
+    // The picture greys out with its link.
+    icon->setEnabled(action->isEnabled());
+    connect(action, &QAction::changed, icon, [icon, action] { icon->setEnabled(action->isEnabled()); });
     grid->addWidget(cell, n / 2, n % 2);
     m_links.append(link);
     return link;
