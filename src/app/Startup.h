@@ -44,6 +44,5 @@ struct StartupHooks
 enum class StartupResult { Ready, NoDatabase, NoCompany, NoLogin };
 
 // Connection, rate sets, company record, login: in this order, stopping at the first step
-// the user gives up on. `trace`, when given, records the steps reached (for tests and for
-// the --trace-startup option).
+// the user gives up on. `trace`, when given, records the steps reached.
 StartupResult RunStartup(Session &session, const StartupHooks &hooks, QStringList *trace = nullptr);

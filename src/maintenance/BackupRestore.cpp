@@ -52,9 +52,6 @@ bool CopyDatabase(const QString &source, const QString &target, bool overwrite,
         && !messages.askYesNo(QStringLiteral("文件已存在，是否要覆盖该文件？"))) {
         return false;
     }
-    if (QFileInfo(name).absoluteFilePath() == QFileInfo(source).absoluteFilePath()) {
-        return false; // a file cannot be its own backup
-    }
     if (!CopyFileSafely(source, name)) {
         return false;
     }
@@ -99,14 +96,28 @@ RestoreResult RestoreDatabase(const QString &databasePath, const QString &chosen
             return RestoreResult::NotADatabase;
         }
     }
+    // The chosen file is copied beside the database before anything else happens: it may
+    // be the very automatic copy that is about to be overwritten (Backup02.mdb chosen when
+    // Backup02.mdb is next in turn), and the database is then replaced in one rename.
+    const QString staged = databasePath + QStringLiteral(".restore");
+    QFile::remove(staged);
+    if (!QFile::copy(chosen.trimmed(), staged)) {
+        QFile::remove(staged);
+        messages.showError(QStringLiteral("恢复数据库失败！"));
+        return RestoreResult::RestoreFailed;
+    }
+    QFile(staged).setPermissions(QFile(staged).permissions() | QFileDevice::WriteOwner);
+
     const int k = (LastAutoBackupNumber() + 1) % 5;
     if (!CopyDatabase(databasePath, AutoBackupPath(k), true, messages)) {
+        QFile::remove(staged);
         messages.showError(QStringLiteral("自动备份数据库失败！"));
         return RestoreResult::AutoBackupFailed;
     }
     WriteIniString(kBackupIni, QStringLiteral("BackupInfo"), QStringLiteral("CurrentFile"),
                    QString::number(k));
-    if (!CopyFileSafely(chosen.trimmed(), databasePath)) {
+    if (!ReplaceFileAtomically(staged, databasePath)) {
+        QFile::remove(staged);
         messages.showError(QStringLiteral("恢复数据库失败！"));
         return RestoreResult::RestoreFailed;
     }

@@ -152,3 +152,22 @@ TEST(Restore, AnOutOfRangeCounterStartsTheRotationAgain)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Restore, ChoosingTheAutomaticCopyThatIsNextInTurnRestoresIt)
+{
+    TestApp app;
+    app.exec(QStringLiteral("insert into CorpInfo (CorpName) values ('现在')"));
+    app.db().close();
+    // Backup01.mdb holds an earlier state and is the next automatic copy to be written.
+    makeDatabase(app.dir() + QStringLiteral("Backup01.mdb"), QStringLiteral("上月"));
+    ScriptedMessageService messages;
+    EXPECT_EQ(RestoreDatabase(app.dbPath(), app.dir() + QStringLiteral("Backup01.mdb"), messages),
+              RestoreResult::Restored);
+    EXPECT_EQ(corpOf(app.dbPath()), QStringLiteral("上月"));
+    EXPECT_EQ(corpOf(app.dir() + QStringLiteral("Backup01.mdb")), QStringLiteral("现在"));
+    EXPECT_FALSE(QFileInfo::exists(app.dbPath() + QStringLiteral(".restore")));
+}
+
+} // namespace

@@ -6,7 +6,8 @@
 #include <QPainter>
 
 TfrmFlash::TfrmFlash(QWidget *parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    // Not kept on top: the messages and dialogs of the start-up come up while it shows.
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("TfrmFlash"));
     setWindowTitle(QStringLiteral("Corvane"));
