@@ -192,12 +192,16 @@ private slots:
         w.runBackupDialog = [&] {
             ++dialogs;
             openDuringDialog = f.session.db().isOpen();
+            // As a restore would: the file now holds another company.
+            f.app.exec(QStringLiteral("update CorpInfo set CorpName = '南方机械厂', TaxNo = 'T-1'"));
         };
         w.quickLaunchFrame()->showMinimized(); // minimised still counts as open
         QVERIFY(w.runFunction(QStringLiteral("actBackupRestore")));
         QCOMPARE(dialogs, 1);
         QVERIFY(!openDuringDialog);
         QVERIFY(f.session.db().isOpen());
+        QCOMPARE(f.session.corpName, QStringLiteral("南方机械厂"));
+        QCOMPARE(f.session.taxNo, QStringLiteral("T-1"));
 
         w.openChild(functionWindow("TFrmWageSum"));
         QVERIFY(!w.runFunction(QStringLiteral("actBackupRestore")));

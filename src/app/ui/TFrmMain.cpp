@@ -12,6 +12,7 @@
 #include "app/ui/TfrmBKGround.h"
 #include "app/ui/TfrmChangePwd.h"
 #include "app/ui/TfrmManageUser.h"
+#include "maintenance/CorpInfoStore.h"
 #include "maintenance/ui/TfrmBackupRestore.h"
 #include "maintenance/ui/TfrmCorpInfo.h"
 
@@ -360,6 +361,13 @@ void TFrmMain::backupRestore()
     runBackupDialog();
     if (!m_session.openDatabase()) {
         m_session.messages().showError(QStringLiteral("数据库不存在！"));
+        return;
+    }
+    // A restored file may belong to another company record: the returns must print its name.
+    if (const auto record = CorpInfoStore(m_session.db()).load(); record && *record) {
+        m_session.corpName = (*record)->corpName;
+        m_session.obligorNo = (*record)->obligorNo;
+        m_session.taxNo = (*record)->taxNo;
     }
 }
 
