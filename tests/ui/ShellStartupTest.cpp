@@ -6,7 +6,11 @@
 #include "app/ui/TfrmLogon.h"
 #include "maintenance/ui/TfrmCorpInfo.h"
 
+#include <QDir>
 #include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QUuid>
 #include <QTimer>
 #include <QtTest>
 
@@ -115,6 +119,26 @@ private slots:
         QCOMPARE(f.session.corpName, QStringLiteral("新公司"));
         QVERIFY(f.messages.boxes().isEmpty());
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void theProgramStartsOnAFreshDatabaseAndWaitsForTheUser()
+    {
+        QTemporaryDir home;
+        QVERIFY(CreateDeliveredDatabase(home.path() + QStringLiteral("/Halvek.mdb")));
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("CORVANE_INSTANCE_KEY"), QStringLiteral("corvane-start-") + QUuid::createUuid().toString(QUuid::Id128));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        program.setProcessEnvironment(env);
+        program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/corvane"),
+                      {QStringLiteral("--home"), home.path()});
+        QVERIFY(program.waitForStarted(10000));
+        // Still running after the splash: it waits at the company dialog, not ended.
+        QVERIFY(!program.waitForFinished(2500));
+        program.kill();
+        program.waitForFinished(5000);
+        // It ran on the file in its folder and wrote nothing else there.
+        QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList{QStringLiteral("Halvek.mdb")});
     }
 
     void cancelledCompanyDialogEndsWithoutLogin()
