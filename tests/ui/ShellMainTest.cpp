@@ -2,10 +2,12 @@
 
 #include "app/Settings.h"
 #include "app/ui/TFrmMain.h"
+#include "app/ui/TfrmAbout.h"
 #include "app/ui/TfrmBKGround.h"
 #include "app/ui/TfrmProgressBar.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -249,6 +251,15 @@ private slots:
         qputenv("PATH", path);
         QCOMPARE(f.messages.boxes(), (QList<ScriptedMessageService::Box>{
                                          {ScriptedMessageService::Kind::Error, QStringLiteral("您的Windows系统未安装计算器！")}}));
+    }
+
+    void aboutNamesTheCompanyAndTheUser()
+    {
+        qputenv("USER", "clerk");
+        TfrmAbout about(QStringLiteral("北方机械厂"));
+        QCOMPARE(about.windowTitle(), QStringLiteral("关于"));
+        QCOMPARE(about.findChild<QLabel *>(QStringLiteral("corpLabel"))->text(), QStringLiteral("北方机械厂"));
+        QCOMPARE(about.findChild<QLabel *>(QStringLiteral("userLabel"))->text(), QStringLiteral("clerk"));
     }
 
     void progressWindowAsksOnlyWhileRunning()
