@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QDialog>
+#include <QWidget>
+
+class QBoxLayout;
+class QPushButton;
+class QVBoxLayout;
+class QLabel;
+
+// The family every window of the program is built on.
+
+// 9-point SimSun, falling back to the installed CJK serif face.
+QFont ProgramFont();
+void CenterOnScreen(QWidget *window);
+
+// The white band at the top of a dialog: a picture and the dialog's title in large type.
+class Banner final : public QWidget
+{
+    Q_OBJECT
+public:
+    Banner(const QString &text, const QString &iconName, QWidget *parent = nullptr);
+    QString text() const { return m_text; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    QSize sizeHint() const override;
+
+private:
+    QString m_text;
+    QString m_iconName;
+};
+
+// A dialog with a fixed border, the program's font, centred on the screen.
+class T_QXDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit T_QXDialog(QWidget *parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+};
+
+// A dialog with "确定" (default) and "取消" (Esc). The subclass fills body() and decides in
+// onOk() whether the dialog may close: pressOk() runs it, so tests press the button without
+// exec().
+class T_OKCancelDialog : public T_QXDialog
+{
+    Q_OBJECT
+public:
+    enum class Buttons { Horizontal, Vertical };
+
+    // `banner` may be empty (no band). `helpKeyword` adds "帮助(&H)" opening that topic.
+    T_OKCancelDialog(Buttons buttons, const QString &banner, const QString &bannerIcon,
+                     QWidget *parent = nullptr, const QString &helpKeyword = {});
+
+    QWidget *body() const { return m_body; }
+    QPushButton *okButton() const { return m_ok; }
+    QPushButton *cancelButton() const { return m_cancel; }
+    QPushButton *helpButton() const { return m_help; }
+    // Runs the checks; accepts the dialog when they pass. Returns whether it was accepted.
+    bool pressOk();
+
+protected:
+    // The checks and the save; true lets the dialog close with OK.
+    virtual bool onOk() { return true; }
+
+private:
+    QWidget *m_body = nullptr;
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_cancel = nullptr;
+    QPushButton *m_help = nullptr;
+};
+
+// A child window inside the main window: shown when created, destroyed when closed.
+class T_QXForm : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit T_QXForm(QWidget *parent = nullptr);
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/ui/BaseWindows.h"
+
+class FileDialogs;
+class QLineEdit;
+
+// "数据库设置": where the database file lies. OK saves the three boxes into Corvane.ini.
+class TFDataBaseSetup final : public T_OKCancelDialog
+{
+    Q_OBJECT
+public:
+    TFDataBaseSetup(const QString &databasePath, FileDialogs &files, QWidget *parent = nullptr);
+
+    QLineEdit *databaseEdit() const { return m_database; }
+    QLineEdit *userEdit() const { return m_user; }
+    QLineEdit *passwordEdit() const { return m_password; }
+    // The "..." button.
+    void browse();
+
+protected:
+    bool onOk() override;
+
+private:
+    FileDialogs &m_files;
+    QLineEdit *m_database;
+    QLineEdit *m_user;
+    QLineEdit *m_password;
+};

@@ -1,0 +1,72 @@
+#include "app/ui/TfrmAddUser.h"
+
+#include "app/MessageService.h"
+#include "app/Session.h"
+#include "app/UserRules.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+TfrmAddUser::TfrmAddUser(Session &session, QWidget *parent)
+    : T_OKCancelDialog(Buttons::Horizontal, QStringLiteral("添加新用户"), QStringLiteral("users"),
+                       parent),
+      m_session(session)
+{
+    setObjectName(QStringLiteral("TfrmAddUser"));
+    setWindowTitle(QStringLiteral("添加用户"));
+    m_name = new QLineEdit(body());
+    m_name->setMaxLength(10);
+    m_password = new QLineEdit(body());
+    m_password->setMaxLength(10);
+    m_password->setEchoMode(QLineEdit::Password);
+    m_confirm = new QLineEdit(body());
+    m_confirm->setMaxLength(10);
+    m_confirm->setEchoMode(QLineEdit::Password);
+    m_remark = new QLineEdit(body());
+    m_remark->setMaxLength(100);
+    m_remark->setMinimumWidth(220);
+    auto *form = new QFormLayout(body());
+    form->setContentsMargins(0, 0, 0, 0);
+    auto row = [&](const QString &text, QLineEdit *edit) {
+        auto *label = new QLabel(text, body());
+        label->setBuddy(edit);
+        form->addRow(label, edit);
+    };
+    row(QStringLiteral("用户名(&U):"), m_name);
+    row(QStringLiteral("密 码(&N):"), m_password);
+    row(QStringLiteral("确认密码(&C):"), m_confirm);
+    row(QStringLiteral("说 明(&E):"), m_remark);
+    m_name->setFocus();
+
+    const auto users = UserStore(session.db()).loadAll();
+    if (!users) {
+        session.messages().showError(QStringLiteral("查询数据库失败！"));
+        return;
+    }
+    m_users = *users;
+    m_usable = true;
+}
+
+bool TfrmAddUser::onOk()
+{
+    const AddUserCheck check = CheckAddUser(m_users, m_name->text(), m_password->text(),
+                                            m_confirm->text());
+    if (check != AddUserCheck::Ok) {
+        m_session.messages().showInfo(AddUserMessage(check));
+        (check == AddUserCheck::PasswordsDiffer ? m_password : m_name)->setFocus();
+        return false;
+    }
+    if (!UserStore(m_session.db()).add(m_name->text().trimmed(), m_password->text(),
+                                       m_remark->text().trimmed())) {
+        m_session.messages().showError(QStringLiteral("保存失败！"));
+        return false;
+    }
+    return true;
+}
+
+bool ShowAddUser(Session &session, QWidget *parent)
+{
+    TfrmAddUser dialog(session, parent);
+    return dialog.isUsable() && dialog.exec() == QDialog::Accepted;
+}

@@ -1,0 +1,83 @@
+#include "app/ui/TfrmChangePwd.h"
+
+#include "app/MessageService.h"
+#include "app/Session.h"
+#include "app/UserRules.h"
+#include "app/UserStore.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+QLineEdit *passwordBox(QWidget *parent, const char *name)
+{
+    auto *e = new QLineEdit(parent);
+    e->setObjectName(QString::fromLatin1(name));
+    e->setMaxLength(10);
+    e->setEchoMode(QLineEdit::Password);
+    return e;
+}
+} // namespace
+
+TfrmChangePwd::TfrmChangePwd(Session &session, const QString &userName, QWidget *parent)
+    : T_OKCancelDialog(Buttons::Horizontal, QStringLiteral("修改用户密码"), QStringLiteral("password"),
+                       parent),
+      m_session(session),
+      m_userName(userName)
+{
+    setObjectName(QStringLiteral("TfrmChangePwd"));
+    setWindowTitle(QStringLiteral("修改密码"));
+    auto *user = new QLineEdit(userName, body());
+    user->setEnabled(false);
+    m_old = passwordBox(body(), "oldEdit");
+    m_new = passwordBox(body(), "newEdit");
+    m_confirm = passwordBox(body(), "confirmEdit");
+    auto *form = new QFormLayout(body());
+    form->setContentsMargins(0, 0, 0, 0);
+    auto row = [&](const QString &text, QLineEdit *edit) {
+        auto *label = new QLabel(text, body());
+        label->setBuddy(edit);
+        form->addRow(label, edit);
+    };
+    row(QStringLiteral("用户名(&U):"), user);
+    row(QStringLiteral("旧密码(&O):"), m_old);
+    row(QStringLiteral("新密码(&N):"), m_new);
+    row(QStringLiteral("确认新密码(&C):"), m_confirm);
+
+    // Hidden rows take no room in the layout, so the dialog shrinks by their height.
+    m_asksOld = !ChangesWithoutOldPassword(session.currentUser, userName);
+    form->setRowVisible(m_old, m_asksOld);
+    (m_asksOld ? m_old : m_new)->setFocus();
+
+    const auto stored = UserStore(session.db()).storedPassword(userName);
+    if (!stored) {
+        session.messages().showError(QStringLiteral("查询数据库失败！"));
+        return;
+    }
+    m_stored = *stored;
+    m_usable = true;
+}
+
+bool TfrmChangePwd::onOk()
+{
+    const ChangePwdCheck check =
+        CheckChangePassword(m_session.currentUser, m_userName, m_stored, m_old->text(),
+                            m_new->text(), m_confirm->text());
+    if (check != ChangePwdCheck::Ok) {
+        m_session.messages().showInfo(ChangePwdMessage(check));
+        (check == ChangePwdCheck::OldPasswordWrong ? m_old : m_new)->setFocus();
+        return false;
+    }
+    if (!UserStore(m_session.db()).setPassword(m_userName, m_new->text())) {
+        m_session.messages().showError(QStringLiteral("修改密码失败！"));
+        return false;
+    }
+    return true;
+}
+
+bool ShowChangePassword(Session &session, const QString &userName, QWidget *parent)
+{
+    TfrmChangePwd dialog(session, userName, parent);
+    return dialog.isUsable() && dialog.exec() == QDialog::Accepted;
+}

@@ -1,0 +1,155 @@
+// Shows each window of the shell as a user would see it and checks that no caption is cut
+// off. With CORVANE_SCREENSHOTS=DIR set (scripts/screenshots.sh does) the windows are also
+// saved there as PNG files, to be looked at.
+
+#include "ShellFixture.h"
+
+#include "app/ui/TFDataBaseSetup.h"
+#include "app/ui/TFrmMain.h"
+#include "app/ui/TfrmAbout.h"
+#include "app/ui/TfrmAddUser.h"
+#include "app/ui/TfrmBKGround.h"
+#include "app/ui/TfrmChangePwd.h"
+#include "app/ui/TfrmFlash.h"
+#include "app/ui/TfrmLogon.h"
+#include "app/ui/TfrmManageUser.h"
+#include "app/ui/TfrmProgressBar.h"
+#include "maintenance/ui/TfrmBackupRestore.h"
+#include "maintenance/ui/TfrmCorpInfo.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QtTest>
+
+namespace {
+
+// Captions whose text is wider than the room they were given.
+QStringList clipped(QWidget *window)
+{
+    QStringList out;
+    for (QLabel *l : window->findChildren<QLabel *>()) {
+        if (l->isVisible() && !l->text().isEmpty() && l->pixmap().isNull() && !l->wordWrap()
+            && l->fontMetrics().horizontalAdvance(QString(l->text()).remove(u'&')) > l->contentsRect().width()) {
+            out << l->text();
+        }
+    }
+    for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
+        if (b->isVisible() && !b->text().isEmpty() && b->sizeHint().width() > b->width() + 1) {
+            out << b->text();
+        }
+    }
+    return out;
+}
+
+void look(QWidget *window, const QString &name)
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QTest::qWait(50);
+    const QStringList cut = clipped(window);
+    QVERIFY2(cut.isEmpty(), qPrintable(name + QStringLiteral(": ") + cut.join(QStringLiteral(", "))));
+    const QString dir = qEnvironmentVariable("CORVANE_SCREENSHOTS");
+    if (!dir.isEmpty()) {
+        QDir().mkpath(dir);
+        QVERIFY(window->grab().save(dir + u'/' + name + QStringLiteral(".png")));
+    }
+}
+
+} // namespace
+
+class ShellLookTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QApplication::setFont(ProgramFont()); }
+
+    void splash()
+    {
+        TfrmFlash w;
+        look(&w, QStringLiteral("splash"));
+        QCOMPARE(w.size(), QSize(602, 401));
+    }
+
+    void dialogs()
+    {
+        ShellFixture f(QStringLiteral("admin"), false);
+        {
+            TfrmLogon w(f.session);
+            look(&w, QStringLiteral("login"));
+        }
+        {
+            TfrmCorpInfo w(f.session);
+            look(&w, QStringLiteral("company"));
+        }
+        {
+            TFDataBaseSetup w(f.app.dbPath(), f.files);
+            look(&w, QStringLiteral("database-setup"));
+        }
+        {
+            TfrmChangePwd w(f.session, QStringLiteral("admin"));
+            look(&w, QStringLiteral("change-password"));
+        }
+        {
+            f.session.db().exec(QStringLiteral("insert into SysUser (UserName, Remark) values ('张三', '出纳')"));
+            TfrmChangePwd w(f.session, QStringLiteral("张三"));
+            look(&w, QStringLiteral("change-password-other"));
+        }
+        {
+            TfrmAddUser w(f.session);
+            look(&w, QStringLiteral("add-user"));
+        }
+        {
+            TfrmManageUser w(f.session);
+            look(&w, QStringLiteral("manage-users"));
+        }
+        {
+            TfrmBackupRestore w(f.app.dbPath(), f.messages, f.files);
+            look(&w, QStringLiteral("backup-restore"));
+        }
+        {
+            TfrmAbout w(QStringLiteral("北方机械厂"));
+            look(&w, QStringLiteral("about"));
+        }
+        {
+            TfrmProgressBar w(f.messages);
+            w.begin(QStringLiteral("工资计算"), QStringLiteral("正在计算工资，请稍候……"), 100, 5);
+            for (int i = 0; i < 8; ++i) {
+                w.advance();
+            }
+            look(&w, QStringLiteral("progress"));
+            w.finish();
+        }
+    }
+
+    void mainWindow()
+    {
+        ShellFixture f;
+        TFrmMain w(f.session, f.files);
+        w.setShutdownEnabled(false);
+        w.resize(1280, 800);
+        look(&w, QStringLiteral("main"));
+        look(w.quickLaunch(), QStringLiteral("quick-launch"));
+        QVERIFY(w.quickLaunchFrame()->geometry().right() < 1280);
+
+        ShellFixture other(QStringLiteral("张三"));
+        TFrmMain w2(other.session, other.files);
+        w2.setShutdownEnabled(false);
+        w2.resize(1280, 800);
+        look(&w2, QStringLiteral("main-not-admin"));
+        // An open menu, as it drops from the bar.
+        for (QAction *a : w.menuBar()->actions()) {
+            if (a->text() == QStringLiteral("工资管理")) {
+                a->menu()->popup(w.mapToGlobal(QPoint(0, 0)));
+                look(a->menu(), QStringLiteral("menu-wage"));
+                a->menu()->hide();
+            }
+        }
+    }
+};
+
+QTEST_MAIN(ShellLookTest)
+#include "ShellLookTest.moc"

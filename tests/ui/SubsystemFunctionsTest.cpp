@@ -1,0 +1,82 @@
+// The subsystems' functions open from the main window: menu entry, tool button and link.
+
+#include "ShellFixture.h"
+
+#include "app/ui/SubsystemFunctions.h"
+#include "app/ui/TFrmMain.h"
+#include "app/ui/TfrmBKGround.h"
+#include "tax/TaxRates.h"
+#include "tax/ui/TFrmSetTax.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+
+class SubsystemFunctionsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void taxCalculatorOpensOnceFromEveryPlace()
+    {
+        ShellFixture f;
+        QVERIFY(LoadAllTaxRates(f.session.db(), f.session.taxRates(), f.messages));
+        TFrmMain w(f.session, f.files);
+        w.setShutdownEnabled(false);
+        WireSubsystemFunctions(w, f.session);
+
+        w.action(QStringLiteral("actTaxCalculator"))->trigger();
+        w.toolButton(QStringLiteral("所得税计算器"))->click();
+        w.quickLaunch()->link(QStringLiteral("个人所得税计算器"))->click();
+        QCOMPARE(w.openWindowNames().count(QStringLiteral("TfrmTaxCalculator")), 1);
+        QVERIFY(f.messages.boxes().isEmpty());
+    }
+
+    void browserOpensFromMenuAndLinkWithTheCompanyAsRoot()
+    {
+        ShellFixture f;
+        TFrmMain w(f.session, f.files);
+        w.setShutdownEnabled(false);
+        WireSubsystemFunctions(w, f.session);
+
+        QVERIFY(w.quickLaunch()->link(QStringLiteral("部门员工维护"))->isEnabled());
+        w.quickLaunch()->link(QStringLiteral("部门员工维护"))->click();
+        w.action(QStringLiteral("actDeptEmp"))->trigger();
+        QCOMPARE(w.openWindowNames().count(QStringLiteral("TfrmDeptEmp")), 1);
+
+        QMdiSubWindow *frame = w.mdiArea()->activeSubWindow();
+        QVERIFY(frame);
+        auto *tree = frame->widget()->findChild<QTreeView *>();
+        QVERIFY(tree);
+        QCOMPARE(tree->model()->index(0, 0).data().toString(), QStringLiteral("北方机械厂"));
+    }
+
+    void deductionSettingsOpenAsADialog()
+    {
+        ShellFixture f;
+        QVERIFY(LoadAllTaxRates(f.session.db(), f.session.taxRates(), f.messages));
+        TFrmMain w(f.session, f.files);
+        w.setShutdownEnabled(false);
+        WireSubsystemFunctions(w, f.session);
+        QVERIFY(w.action(QStringLiteral("actOtherSettings"))->isEnabled());
+
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<TFrmSetTax *>(QApplication::activeModalWidget());
+            seen = dialog != nullptr;
+            if (dialog) {
+                dialog->reject();
+            }
+        });
+        w.action(QStringLiteral("actOtherSettings"))->trigger();
+        QVERIFY(seen);
+    }
+};
+
+QTEST_MAIN(SubsystemFunctionsTest)
+#include "SubsystemFunctionsTest.moc"
