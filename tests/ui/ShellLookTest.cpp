@@ -5,7 +5,9 @@
 #include "ShellFixture.h"
 
 #include "app/ui/TFDataBaseSetup.h"
+#include "app/ui/SubsystemFunctions.h"
 #include "app/ui/TFrmMain.h"
+#include "tax/TaxRates.h"
 #include "app/ui/TfrmAbout.h"
 #include "app/ui/TfrmAddUser.h"
 #include "app/ui/TfrmBKGround.h"
@@ -66,6 +68,21 @@ class ShellLookTest : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { QApplication::setFont(ProgramFont()); }
+
+    // The function windows inside the main window, as the clerk sees them.
+    void functionWindows()
+    {
+        ShellFixture f;
+        QVERIFY(LoadAllTaxRates(f.session.db(), f.session.taxRates(), f.messages));
+        TFrmMain w(f.session, f.files);
+        w.setShutdownEnabled(false);
+        WireSubsystemFunctions(w, f.session);
+        w.resize(1280, 800);
+        w.action(QStringLiteral("actDeptEmp"))->trigger();
+        look(&w, QStringLiteral("main-browser"));
+        w.action(QStringLiteral("actTaxCalculator"))->trigger();
+        look(&w, QStringLiteral("main-calculator"));
+    }
 
     void splash()
     {
@@ -128,8 +145,10 @@ private slots:
     void mainWindow()
     {
         ShellFixture f;
+        QVERIFY(LoadAllTaxRates(f.session.db(), f.session.taxRates(), f.messages));
         TFrmMain w(f.session, f.files);
         w.setShutdownEnabled(false);
+        WireSubsystemFunctions(w, f.session);
         w.resize(1280, 800);
         look(&w, QStringLiteral("main"));
         look(w.quickLaunch(), QStringLiteral("quick-launch"));
