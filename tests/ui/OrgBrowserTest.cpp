@@ -16,6 +16,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTableView>
 #include <QTreeWidget>
@@ -274,12 +276,46 @@ private slots:
         QCOMPARE(none.size(), 0);
     }
 
+    // Inside the main window the browser is an ordinary widget of its frame: "关闭", Esc and
+    // the frame's own close box each close and destroy the frame.
+    void closesItsFrameInsideTheMainWindow()
+    {
+        QMdiArea area;
+        area.resize(1200, 760);
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        for (const QString how : {"button", "escape", "frame"}) {
+            auto *w = new TfrmDeptEmp(app->db(), messages, QStringLiteral("蓝海公司"));
+            w->setAttribute(Qt::WA_DeleteOnClose);
+            QPointer<TfrmDeptEmp> watch(w);
+            QPointer<QMdiSubWindow> sub = area.addSubWindow(w);
+            sub->setAttribute(Qt::WA_DeleteOnClose);
+            sub->show();
+            QVERIFY(QTest::qWaitForWindowExposed(sub));
+            QVERIFY(!w->isWindow());
+            QCOMPARE(sub->windowTitle(), QStringLiteral("部门员工维护"));
+            // Placed by its frame, not moved about as a dialog of its own would be.
+            QVERIFY2(sub->rect().contains(w->geometry()), qPrintable(how));
+            QSignalSpy closing(w, &TfrmDeptEmp::closeRequested);
+            if (how == QStringLiteral("button")) {
+                w->closeButton()->click();
+                QCOMPARE(closing.size(), 1);
+            } else if (how == QStringLiteral("escape")) {
+                w->tree()->setFocus();
+                QTest::keyClick(w->tree(), Qt::Key_Escape);
+            } else {
+                sub->close();
+            }
+            QTRY_VERIFY2(sub.isNull() && watch.isNull(), qPrintable(how));
+            QVERIFY(area.subWindowList().isEmpty());
+        }
+    }
+
     void tempPickerIgnoresOthersUntilClosed()
     {
         QTimer::singleShot(0, [] {
-            auto *d = QApplication::activeModalWidget();
-            QVERIFY(d);
-            auto *w = d->findChild<TfrmDeptEmp *>();
+            auto *w = qobject_cast<TfrmDeptEmp *>(QApplication::activeModalWidget());
+            QVERIFY(w);
             w->choose(); // the first row is not temporary staff: ignored
             w->closeButton()->click();
         });
@@ -289,9 +325,8 @@ private slots:
     void closeButtonEndsThePicker()
     {
         QTimer::singleShot(0, [] {
-            auto *d = QApplication::activeModalWidget();
-            QVERIFY(d);
-            auto *w = d->findChild<TfrmDeptEmp *>();
+            auto *w = qobject_cast<TfrmDeptEmp *>(QApplication::activeModalWidget());
+            QVERIFY(w);
             w->list()->setCurrentIndex(w->model()->index(1, 0));
             w->choose();
         });
@@ -300,7 +335,7 @@ private slots:
         QCOMPARE(picked->empId, QStringLiteral("T1"));
 
         QTimer::singleShot(0, [] {
-            QApplication::activeModalWidget()->findChild<TfrmDeptEmp *>()->closeButton()->click();
+            qobject_cast<TfrmDeptEmp *>(QApplication::activeModalWidget())->closeButton()->click();
         });
         QVERIFY(!SelectEmp(app->db(), messages, QStringLiteral("蓝海公司")));
     }

@@ -122,6 +122,53 @@ private slots:
         QCOMPARE(emp("StartDate", "E1"), QStringLiteral("2005-03-01"));
     }
 
+    // Enter in a field of the department and employee dialogs never saves: "确定" is no
+    // default button there, and the employee dialog moves on to the next field instead.
+    void enterNeverSavesAHalfFilledForm()
+    {
+        {
+            TfrmDept dialog(app->db(), messages);
+            dialog.openForAdd(QStringLiteral("0000"), 0);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(dialog.codeEdit()));
+            QVERIFY(!dialog.okButton()->isDefault());
+            QVERIFY(!dialog.cancelButton()->isDefault());
+            dialog.codeEdit()->setText(QStringLiteral("0005"));
+            dialog.nameEdit()->setText(QStringLiteral("销售部"));
+            QTest::keyClick(dialog.codeEdit(), Qt::Key_Return);
+            QTest::keyClick(dialog.codeEdit(), Qt::Key_Enter, Qt::KeypadModifier);
+            QVERIFY(dialog.isVisible());
+            QVERIFY(messages.boxes().isEmpty());
+            QCOMPARE(app->scalar(QStringLiteral("select count(*) from Department where DeptID = '0005'")).toInt(), 0);
+        }
+        {
+            TfrmEmp dialog(app->db(), messages);
+            dialog.openForAdd(QStringLiteral("0001"));
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            QVERIFY(!dialog.okButton()->isDefault());
+            dialog.codeEdit()->setText(QStringLiteral("E9"));
+            dialog.nameEdit()->setText(QStringLiteral("王五"));
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(dialog.codeEdit()));
+            QTest::keyClick(dialog.codeEdit(), Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(dialog.nameEdit()));
+            // Enter through every field and past the last one: the dialog stays open, unsaved.
+            for (int i = 0; i < 20; ++i) {
+                QWidget *focus = QApplication::focusWidget();
+                QVERIFY(focus);
+                if (qobject_cast<QPushButton *>(focus)) {
+                    break;
+                }
+                QTest::keyClick(focus, Qt::Key_Return);
+            }
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(dialog.result(), int(QDialog::Rejected));
+            QVERIFY(messages.boxes().isEmpty());
+            QCOMPARE(app->scalar(QStringLiteral("select count(*) from Employee where EmpID = 'E9'")).toInt(), 0);
+        }
+    }
+
     void empDialogKeepsStoredValuesOnOpen()
     {
         OrgFixture::addEmp(app->db(), QStringLiteral("F1"), QStringLiteral("山田"), QStringLiteral("0001"), 1,
@@ -201,6 +248,28 @@ private slots:
         QCOMPARE(emp("DeptID", "E1"), QStringLiteral("0002"));
     }
 
+    // The transfer dialog keeps "确定" as its default button: Enter without a target only asks
+    // for one, Enter after choosing one moves the employee.
+    void moveDialogEnterConfirmsTheChosenTarget()
+    {
+        OrgFixture::addEmp(app->db(), QStringLiteral("E1"), QStringLiteral("张三"), QStringLiteral("0001"));
+        TfrmEmpMove dialog(app->db(), messages, QStringLiteral("E1"), QStringLiteral("张三"),
+                           QStringLiteral("0001"));
+        QVERIFY(dialog.okButton()->isDefault());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(dialog.targetCombo()));
+        QTest::keyClick(dialog.targetCombo(), Qt::Key_Return);
+        QCOMPARE(messages.texts(), QStringList{EmpText::NoTarget});
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(emp("DeptID", "E1"), QStringLiteral("0001"));
+
+        dialog.targetCombo()->setCurrentIndex(0);
+        QTest::keyClick(dialog.targetCombo(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(emp("DeptID", "E1"), QStringLiteral("9999"));
+    }
+
     void namePickerReturnsTheRowUnderTheCursor()
     {
         OrgFixture::addEmp(app->db(), QStringLiteral("E1"), QStringLiteral("张三"), QStringLiteral("0001"), 0);
@@ -208,6 +277,8 @@ private slots:
         const auto rows = *EmployeeStore(app->db()).byNamePart(QStringLiteral("张三"));
         TFrmGetEmpleeeID picker(QStringLiteral("张三"), rows);
         QCOMPARE(picker.windowTitle(), QStringLiteral("张三"));
+        QCOMPARE(picker.chooseButton()->text(), QStringLiteral("选择"));
+        QVERIFY(picker.cancelButton()->isHidden());
         QCOMPARE(picker.table()->rowCount(), 2);
         QCOMPARE(picker.table()->item(0, 4)->text(), QStringLiteral("离职"));
         QCOMPARE(picker.table()->horizontalHeaderItem(5)->text(), QStringLiteral("国籍"));
@@ -222,6 +293,22 @@ private slots:
             }
         });
         QCOMPARE(PickEmpByName(app->db(), messages, QStringLiteral(" 三 ")), QStringLiteral("E1"));
+
+        // Enter on the list picks the row under the cursor; so does a double click.
+        QTimer::singleShot(0, [] {
+            if (auto *d = qobject_cast<TFrmGetEmpleeeID *>(QApplication::activeModalWidget())) {
+                d->table()->setCurrentCell(1, 0);
+                QTest::keyClick(d->table(), Qt::Key_Return);
+            }
+        });
+        QCOMPARE(PickEmpByName(app->db(), messages, QStringLiteral("三")), QStringLiteral("E2"));
+        QTimer::singleShot(0, [] {
+            if (auto *d = qobject_cast<TFrmGetEmpleeeID *>(QApplication::activeModalWidget())) {
+                d->table()->setCurrentCell(1, 0);
+                emit d->table()->cellDoubleClicked(1, 0);
+            }
+        });
+        QCOMPARE(PickEmpByName(app->db(), messages, QStringLiteral("三")), QStringLiteral("E2"));
     }
 };
 

@@ -18,6 +18,14 @@
 #include "app/ui/TfrmProgressBar.h"
 #include "maintenance/ui/TfrmBackupRestore.h"
 #include "maintenance/ui/TfrmCorpInfo.h"
+#include "OrgFixture.h"
+#include "org/EmployeeStore.h"
+#include "org/ui/TFrmGetEmpleeeID.h"
+#include "org/ui/TfrmDept.h"
+#include "org/ui/TfrmDeptEmp.h"
+#include "org/ui/TfrmEmp.h"
+#include "org/ui/TfrmEmpMove.h"
+#include "tax/ui/TFrmSetTax.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -25,6 +33,7 @@
 #include <QMenu>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QTabWidget>
 #include <QtTest>
 
 namespace {
@@ -140,6 +149,60 @@ private slots:
             look(&w, QStringLiteral("progress"));
             w.finish();
         }
+    }
+
+    // The organisation's dialogs and the deduction settings, as dialogs of their own.
+    void subsystemDialogs()
+    {
+        ShellFixture f;
+        Database &db = f.session.db();
+        OrgFixture::addDept(db, QStringLiteral("0001"), QStringLiteral("财务部"));
+        OrgFixture::addEmp(db, QStringLiteral("E1"), QStringLiteral("张三"), QStringLiteral("0001"));
+        OrgFixture::addEmp(db, QStringLiteral("E2"), QStringLiteral("张三丰"), QStringLiteral("0001"),
+                           0, QStringLiteral("外方"));
+        {
+            TfrmDept w(db, f.messages);
+            w.openForAdd(QStringLiteral("0000"), 0);
+            look(&w, QStringLiteral("dept-add"));
+        }
+        {
+            TfrmDept w(db, f.messages);
+            QVERIFY(w.openForModify(QStringLiteral("0001")));
+            look(&w, QStringLiteral("dept-modify"));
+        }
+        {
+            TfrmEmp w(db, f.messages);
+            w.openForAdd(QStringLiteral("0001"));
+            look(&w, QStringLiteral("emp-add"));
+        }
+        {
+            TfrmEmp w(db, f.messages);
+            QVERIFY(w.openForModify(QStringLiteral("E2")));
+            look(&w, QStringLiteral("emp-modify"));
+        }
+        {
+            TfrmEmpMove w(db, f.messages, QStringLiteral("E1"), QStringLiteral("张三"),
+                          QStringLiteral("0001"));
+            look(&w, QStringLiteral("emp-move"));
+        }
+        {
+            const auto rows = EmployeeStore(db).byNamePart(QStringLiteral("张三"));
+            QVERIFY(rows);
+            TFrmGetEmpleeeID w(QStringLiteral("张三"), *rows);
+            look(&w, QStringLiteral("emp-picker"));
+        }
+        {
+            TfrmDeptEmp w(db, f.messages, f.session.corpName, nullptr, TfrmDeptEmp::Mode::SelectEmp);
+            look(&w, QStringLiteral("browser-picker"));
+        }
+        {
+            QVERIFY(LoadAllTaxRates(db, f.session.taxRates(), f.messages));
+            TFrmSetTax w(db, f.session.taxRates(), f.messages);
+            look(&w, QStringLiteral("deduction-settings"));
+            w.pages()->setCurrentIndex(1);
+            look(&w, QStringLiteral("deduction-settings-print"));
+        }
+        QVERIFY(f.messages.boxes().isEmpty());
     }
 
     void mainWindow()

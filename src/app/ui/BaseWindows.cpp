@@ -38,6 +38,12 @@ Banner::Banner(const QString &text, const QString &iconName, QWidget *parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
+void Banner::setText(const QString &text)
+{
+    m_text = text;
+    update();
+}
+
 QSize Banner::sizeHint() const
 {
     return {360, 58};
@@ -70,6 +76,12 @@ T_QXDialog::T_QXDialog(QWidget *parent) : QDialog(parent)
 
 void T_QXDialog::showEvent(QShowEvent *event)
 {
+    if (!isWindow()) {
+        // Inside a child window of the main window: the frame sizes and places it, and
+        // QDialog's own placing would move it away from the frame's corner.
+        QWidget::showEvent(event);
+        return;
+    }
     QDialog::showEvent(event);
     // A fixed border: the dialog keeps the size its layout gives it.
     if (layout()) {
@@ -87,7 +99,8 @@ T_OKCancelDialog::T_OKCancelDialog(Buttons buttons, const QString &banner,
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
     if (!banner.isEmpty()) {
-        outer->addWidget(new Banner(banner, bannerIcon, this));
+        m_banner = new Banner(banner, bannerIcon, this);
+        outer->addWidget(m_banner);
     }
     auto *inner = new QWidget(this);
     outer->addWidget(inner);
@@ -147,6 +160,14 @@ T_OKCancelDialog::T_OKCancelDialog(Buttons buttons, const QString &banner,
     }
     connect(m_ok, &QPushButton::clicked, this, &T_OKCancelDialog::pressOk);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void T_OKCancelDialog::keepEnterFromSaving()
+{
+    // Not auto-default either: a dialog without a default button would otherwise promote the
+    // first auto-default button when shown.
+    m_ok->setDefault(false);
+    m_ok->setAutoDefault(false);
 }
 
 bool T_OKCancelDialog::pressOk()

@@ -21,6 +21,8 @@ class Banner final : public QWidget
 public:
     Banner(const QString &text, const QString &iconName, QWidget *parent = nullptr);
     QString text() const { return m_text; }
+    // Dialogs whose title depends on how they were opened (adding or changing) set it late.
+    void setText(const QString &text);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -31,7 +33,8 @@ private:
     QString m_iconName;
 };
 
-// A dialog with a fixed border, the program's font, centred on the screen.
+// A dialog with a fixed border, the program's font, centred on the screen. Put inside a child
+// window of the main window it is an ordinary widget: that frame sizes and places it.
 class T_QXDialog : public QDialog
 {
     Q_OBJECT
@@ -59,14 +62,20 @@ public:
     QPushButton *okButton() const { return m_ok; }
     QPushButton *cancelButton() const { return m_cancel; }
     QPushButton *helpButton() const { return m_help; }
+    Banner *banner() const { return m_banner; }
     // Runs the checks; accepts the dialog when they pass. Returns whether it was accepted.
     bool pressOk();
 
 protected:
     // The checks and the save; true lets the dialog close with OK.
     virtual bool onOk() { return true; }
+    // For dialogs whose Enter moves on to the next field: "确定" stops being the default
+    // button, so Enter can never save a half-filled form. Only a click (or Space on the
+    // focused button) presses it.
+    void keepEnterFromSaving();
 
 private:
+    Banner *m_banner = nullptr;
     QWidget *m_body = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;

@@ -3,7 +3,6 @@
 #include "app/MessageService.h"
 #include "org/EmployeeStore.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -12,11 +11,12 @@
 
 TFrmGetEmpleeeID::TFrmGetEmpleeeID(const QString &fragment, const QList<EmpPickRow> &rows,
                                    QWidget *parent)
-    : QDialog(parent)
+    : T_OKCancelDialog(Buttons::Horizontal, QString(), QString(), parent)
 {
     setWindowTitle(fragment);
-    auto *layout = new QVBoxLayout(this);
-    m_table = new QTableWidget(int(rows.size()), 6, this);
+    auto *layout = new QVBoxLayout(body());
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_table = new QTableWidget(int(rows.size()), 6, body());
     m_table->setHorizontalHeaderLabels({QStringLiteral("人员编号"), QStringLiteral("姓名"),
                                         QStringLiteral("性别"), QStringLiteral("身份证号"),
                                         QStringLiteral("状态"), QStringLiteral("国籍")});
@@ -38,16 +38,14 @@ TFrmGetEmpleeeID::TFrmGetEmpleeeID(const QString &fragment, const QList<EmpPickR
     if (!rows.isEmpty()) {
         m_table->setCurrentCell(0, 0);
     }
+    // Room for the six columns and a handful of rows; the dialog keeps its size.
+    m_table->setMinimumSize(540, 220);
     layout->addWidget(m_table);
+    m_table->setFocus();
 
-    auto *row = new QHBoxLayout;
-    row->addStretch();
-    m_choose = new QPushButton(QStringLiteral("选择"), this);
-    row->addWidget(m_choose);
-    layout->addLayout(row);
-    connect(m_choose, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_table, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
-    resize(560, 300);
+    okButton()->setText(QStringLiteral("选择"));
+    cancelButton()->hide();
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, &T_OKCancelDialog::pressOk);
 }
 
 QString TFrmGetEmpleeeID::currentEmpId() const

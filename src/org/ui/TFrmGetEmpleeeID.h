@@ -2,7 +2,7 @@
 
 #include "org/OrgTypes.h"
 
-#include <QDialog>
+#include "app/ui/BaseWindows.h"
 
 class Database;
 class MessageService;
@@ -10,8 +10,9 @@ class QTableWidget;
 class QPushButton;
 
 // The small picker of the personal queries: the employees whose name contains a fragment.
-// However it is closed, the employee under the cursor is the answer.
-class TFrmGetEmpleeeID final : public QDialog
+// However it is closed, the employee under the cursor is the answer, so its one button is
+// "选择" (the default: Enter on the list picks) and it has no "取消".
+class TFrmGetEmpleeeID final : public T_OKCancelDialog
 {
     Q_OBJECT
 public:
@@ -21,11 +22,10 @@ public:
     // The code on the row under the cursor (the first row when the user did not move).
     QString currentEmpId() const;
     QTableWidget *table() const { return m_table; }
-    QPushButton *chooseButton() const { return m_choose; }
+    QPushButton *chooseButton() const { return okButton(); }
 
 private:
     QTableWidget *m_table = nullptr;
-    QPushButton *m_choose = nullptr;
 };
 
 // Lists every employee (departed and flagged ones too) whose name contains the trimmed

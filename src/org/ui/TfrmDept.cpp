@@ -1,47 +1,38 @@
 #include "org/ui/TfrmDept.h"
 
 #include "app/MessageService.h"
-#include "org/ui/OrgDialogParts.h"
 
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TfrmDept::TfrmDept(Database &db, MessageService &messages, QWidget *parent)
-    : QDialog(parent), m_store(db), m_messages(messages)
+    : T_OKCancelDialog(Buttons::Horizontal, QStringLiteral("添加部门"), QStringLiteral("dept"),
+                       parent),
+      m_store(db), m_messages(messages)
 {
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 10);
-    m_title = MakeTitleBand(QString(), this);
-    layout->addWidget(m_title);
-
-    auto *form = new QFormLayout;
-    form->setContentsMargins(16, 8, 16, 8);
-    m_code = new QLineEdit(this);
-    m_name = new QLineEdit(this);
-    m_remark = new QLineEdit(this);
+    auto *form = new QFormLayout(body());
+    form->setContentsMargins(2, 4, 2, 4);
+    m_code = new QLineEdit(body());
+    m_name = new QLineEdit(body());
+    m_remark = new QLineEdit(body());
     m_name->setMinimumWidth(240);
     auto addRow = [&](const QString &text, QLineEdit *edit) {
-        auto *label = new QLabel(text, this);
+        auto *label = new QLabel(text, body());
         label->setBuddy(edit);
         form->addRow(label, edit);
     };
     addRow(QStringLiteral("部门编号(&S):"), m_code);
     addRow(QStringLiteral("部门名称(&N):"), m_name);
     addRow(QStringLiteral("说明(&E):"), m_remark);
-    layout->addLayout(form);
-
-    auto buttons = AddOkCancel(this, layout);
-    m_ok = buttons.ok;
-    connect(m_ok, &QPushButton::clicked, this, &TfrmDept::save);
+    keepEnterFromSaving();
 }
 
 void TfrmDept::setCaption(const QString &text)
 {
     setWindowTitle(text);
-    m_title->setText(text);
+    banner()->setText(text);
 }
 
 void TfrmDept::openForAdd(const QString &parentCode, int parentLevel)
@@ -67,7 +58,7 @@ bool TfrmDept::openForModify(const QString &code)
         if (!rows) {
             m_messages.showError(DeptText::QueryFailed);
         }
-        m_ok->setEnabled(false);
+        okButton()->setEnabled(false);
         return false;
     }
     const DeptRecord &d = rows->first();
@@ -79,19 +70,19 @@ bool TfrmDept::openForModify(const QString &code)
     return true;
 }
 
-void TfrmDept::save()
+bool TfrmDept::onOk()
 {
     const DeptInput input{m_code->text(), m_name->text(), m_remark->text()};
     const DeptCheckResult result = SaveDept(m_store, m_messages, input, m_state);
     if (result.ok()) {
-        accept();
-        return;
+        return true;
     }
     if (result.focus == DeptField::Code) {
         m_code->setFocus();
     } else if (result.focus == DeptField::Name) {
         m_name->setFocus();
     }
+    return false;
 }
 
 bool AddDept(Database &db, MessageService &messages, const QString &parentCode, int parentLevel,

@@ -3,17 +3,15 @@
 #include "org/DepartmentStore.h"
 #include "org/DeptRules.h"
 
-#include <QDialog>
+#include "app/ui/BaseWindows.h"
 
 class Database;
 class MessageService;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 
 // The department dialog: a new department below a parent, or the name and remark of an
 // existing one. Accepted when the row was saved.
-class TfrmDept final : public QDialog
+class TfrmDept final : public T_OKCancelDialog
 {
     Q_OBJECT
 public:
@@ -26,20 +24,19 @@ public:
     QLineEdit *codeEdit() const { return m_code; }
     QLineEdit *nameEdit() const { return m_name; }
     QLineEdit *remarkEdit() const { return m_remark; }
-    QPushButton *okButton() const { return m_ok; }
+
+protected:
+    bool onOk() override;
 
 private:
-    void save();
     void setCaption(const QString &text);
 
     DepartmentStore m_store;
     MessageService &m_messages;
     DeptEditState m_state;
-    QLabel *m_title = nullptr;
     QLineEdit *m_code = nullptr;
     QLineEdit *m_name = nullptr;
     QLineEdit *m_remark = nullptr;
-    QPushButton *m_ok = nullptr;
 };
 
 // Run the dialog; true when a department was saved.

@@ -10,7 +10,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -42,7 +41,7 @@ bool isFixedDept(const QString &deptId)
 
 TfrmDeptEmp::TfrmDeptEmp(Database &db, MessageService &messages, const QString &corpName,
                          QWidget *parent, Mode mode)
-    : QWidget(parent), m_db(db), m_messages(messages), m_depts(db), m_emps(db),
+    : T_QXDialog(parent), m_db(db), m_messages(messages), m_depts(db), m_emps(db),
       m_corpName(corpName), m_mode(mode)
 {
     setWindowTitle(mode == Mode::SelectEmp       ? QStringLiteral("选择员工")
@@ -134,6 +133,9 @@ void TfrmDeptEmp::buildUi()
     splitter->addWidget(m_list);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({200, 640});
+    // A dialog of its own keeps the size its layout asks for: room for the tree and for the
+    // first columns of the list.
+    splitter->setMinimumSize(840, 460);
     layout->addWidget(splitter, 1);
 
     connect(find, &QPushButton::clicked, this, &TfrmDeptEmp::search);
@@ -144,7 +146,6 @@ void TfrmDeptEmp::buildUi()
     connect(m_showDeparted, &QCheckBox::toggled, this, &TfrmDeptEmp::loadList);
     connect(m_tree, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current) { nodeChanged(current); });
-    resize(860, 520);
 }
 
 void TfrmDeptEmp::loadTree()
@@ -392,11 +393,21 @@ void TfrmDeptEmp::choose()
 void TfrmDeptEmp::closeWindow()
 {
     emit closeRequested();
-    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget())) {
-        sub->close();
-    } else if (isWindow()) {
-        close();
+    reject();
+}
+
+void TfrmDeptEmp::reject()
+{
+    auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (!sub) {
+        T_QXDialog::reject();
+        return;
     }
+    // Hidden first: the frame's close asks this widget to close, and QDialog refuses that
+    // while it is visible (it would call back here).
+    setResult(QDialog::Rejected);
+    hide();
+    sub->close();
 }
 
 namespace {
@@ -405,19 +416,12 @@ std::optional<RdEmployee> runBrowser(Database &db, MessageService &messages,
                                      const QString &corpName, QWidget *parent,
                                      TfrmDeptEmp::Mode mode)
 {
-    QDialog dialog(parent);
-    auto *layout = new QVBoxLayout(&dialog);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto *browser = new TfrmDeptEmp(db, messages, corpName, &dialog, mode);
-    layout->addWidget(browser);
-    dialog.setWindowTitle(browser->windowTitle());
-    dialog.resize(browser->size());
-    QObject::connect(browser, &TfrmDeptEmp::employeeChosen, &dialog, &QDialog::accept);
-    QObject::connect(browser, &TfrmDeptEmp::closeRequested, &dialog, &QDialog::reject);
-    if (dialog.exec() != QDialog::Accepted) {
+    TfrmDeptEmp browser(db, messages, corpName, parent, mode);
+    QObject::connect(&browser, &TfrmDeptEmp::employeeChosen, &browser, &QDialog::accept);
+    if (browser.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return browser->chosen();
+    return browser.chosen();
 }
 
 } // namespace

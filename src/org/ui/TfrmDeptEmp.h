@@ -4,7 +4,7 @@
 #include "org/EmployeeListModel.h"
 #include "org/EmployeeStore.h"
 
-#include <QWidget>
+#include "app/ui/BaseWindows.h"
 
 #include <optional>
 
@@ -22,9 +22,10 @@ class QTreeWidgetItem;
 // everything below it as a list, and every department and employee command. The same window
 // picks an employee (any, or only temporary staff) for other windows.
 //
-// It is a plain widget so that the main window can put it into an MDI child window; the
-// pickers below wrap it into a modal dialog.
-class TfrmDeptEmp final : public QWidget
+// A dialog of its own when opened modally (maintenance and the pickers); the main window can
+// also put it into an MDI child window, where it is an ordinary widget and "关闭" and Esc
+// close that child window.
+class TfrmDeptEmp final : public T_QXDialog
 {
     Q_OBJECT
 public:
@@ -59,6 +60,10 @@ public:
     QPushButton *closeButton() const { return m_close; }
     // Selects the node of a department code (and loads its list); false when there is none.
     bool selectDept(const QString &deptId);
+
+public slots:
+    // Esc, the close box of a dialog of its own, "关闭".
+    void reject() override;
 
 signals:
     void employeeChosen(const RdEmployee &employee);

@@ -4,7 +4,6 @@
 #include "app/MessageService.h"
 #include "app/ui/EditHelpers.h"
 #include "org/DepartmentStore.h"
-#include "org/ui/OrgDialogParts.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -14,10 +13,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 TfrmEmp::TfrmEmp(Database &db, MessageService &messages, QWidget *parent)
-    : QDialog(parent), m_store(db), m_messages(messages)
+    : T_OKCancelDialog(Buttons::Horizontal, QStringLiteral("添加员工"), QStringLiteral("users"),
+                       parent),
+      m_store(db), m_messages(messages)
 {
     build();
     EnterToNextControl(this);
@@ -25,17 +25,13 @@ TfrmEmp::TfrmEmp(Database &db, MessageService &messages, QWidget *parent)
 
 void TfrmEmp::build()
 {
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 10);
-    m_title = MakeTitleBand(QString(), this);
-    layout->addWidget(m_title);
-
-    auto *grid = new QGridLayout;
-    grid->setContentsMargins(16, 8, 16, 8);
+    QWidget *page = body();
+    auto *grid = new QGridLayout(page);
+    grid->setContentsMargins(2, 4, 2, 4);
     grid->setHorizontalSpacing(8);
-    auto edit = [this] { return new QLineEdit(this); };
+    auto edit = [page] { return new QLineEdit(page); };
     auto place = [&](int row, int col, const QString &text, QWidget *w) {
-        auto *label = new QLabel(text, this);
+        auto *label = new QLabel(text, page);
         label->setBuddy(w);
         grid->addWidget(label, row, col * 2);
         grid->addWidget(w, row, col * 2 + 1);
@@ -46,9 +42,9 @@ void TfrmEmp::build()
     m_dept->setReadOnly(true);
     m_dept->setFocusPolicy(Qt::NoFocus);
     GreyEdit(m_dept);
-    m_sex = new QComboBox(this);
+    m_sex = new QComboBox(page);
     m_sex->addItems({QStringLiteral("男"), QStringLiteral("女")});
-    m_type = new QComboBox(this);
+    m_type = new QComboBox(page);
     m_type->addItems({kDomestic, kForeign});
     m_idCard = edit();
     m_nationality = edit();
@@ -69,7 +65,7 @@ void TfrmEmp::build()
     place(4, 0, QStringLiteral("银行名称:"), m_bank);
     place(4, 1, QStringLiteral("银行卡号:"), m_card);
 
-    auto *group = new QGroupBox(QStringLiteral("人员状态:"), this);
+    auto *group = new QGroupBox(QStringLiteral("人员状态:"), page);
     auto *g = new QGridLayout(group);
     m_inService = new QRadioButton(QStringLiteral("在职"), group);
     m_departed = new QRadioButton(QStringLiteral("离职"), group);
@@ -88,20 +84,18 @@ void TfrmEmp::build()
     g->setColumnStretch(3, 1);
     grid->addWidget(group, 5, 0, 1, 4);
 
-    auto *addressLabel = new QLabel(QStringLiteral("地  址:"), this);
+    auto *addressLabel = new QLabel(QStringLiteral("地  址:"), page);
     addressLabel->setBuddy(m_address);
     grid->addWidget(addressLabel, 6, 0);
     grid->addWidget(m_address, 6, 1, 1, 3);
-    auto *remarkLabel = new QLabel(QStringLiteral("说  明:"), this);
+    auto *remarkLabel = new QLabel(QStringLiteral("说  明:"), page);
     remarkLabel->setBuddy(m_remark);
     grid->addWidget(remarkLabel, 7, 0);
     grid->addWidget(m_remark, 7, 1, 1, 3);
     grid->setColumnMinimumWidth(1, 170);
     grid->setColumnMinimumWidth(3, 170);
-    layout->addLayout(grid);
 
-    m_ok = AddOkCancel(this, layout).ok;
-    connect(m_ok, &QPushButton::clicked, this, &TfrmEmp::save);
+    keepEnterFromSaving();
     connect(m_type, &QComboBox::currentIndexChanged, this, &TfrmEmp::applyNationalityDefault);
     connect(m_inService, &QRadioButton::clicked, this, &TfrmEmp::stateClicked);
     connect(m_departed, &QRadioButton::clicked, this, &TfrmEmp::stateClicked);
@@ -125,7 +119,7 @@ void TfrmEmp::build()
 void TfrmEmp::setCaption(const QString &text)
 {
     setWindowTitle(text);
-    m_title->setText(text);
+    banner()->setText(text);
 }
 
 void TfrmEmp::applyNationalityDefault()
@@ -170,7 +164,7 @@ bool TfrmEmp::openForModify(const QString &empId)
         } else {
             m_messages.showInfo(EmpText::NotFound);
         }
-        m_ok->setEnabled(false);
+        okButton()->setEnabled(false);
         return false;
     }
     m_loaded = rows->first();
@@ -231,12 +225,11 @@ EmpInput TfrmEmp::input() const
     return in;
 }
 
-void TfrmEmp::save()
+bool TfrmEmp::onOk()
 {
     const EmpCheckResult result = SaveEmp(m_store, m_messages, input(), m_state);
     if (result.ok()) {
-        accept();
-        return;
+        return true;
     }
     switch (result.focus) {
     case EmpField::Code: m_code->setFocus(); break;
@@ -249,6 +242,7 @@ void TfrmEmp::save()
         break;
     case EmpField::None: break;
     }
+    return false;
 }
 
 bool AddEmp(Database &db, MessageService &messages, const QString &deptId, QWidget *parent)

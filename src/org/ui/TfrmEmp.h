@@ -3,20 +3,18 @@
 #include "org/EmpRules.h"
 #include "org/EmployeeStore.h"
 
-#include <QDialog>
+#include "app/ui/BaseWindows.h"
 
 class Database;
 class MessageService;
 class QComboBox;
 class QDateEdit;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 // The employee dialog: a new employee of a department, or every field of an existing one
 // except its code and department. Accepted when the row was saved.
-class TfrmEmp final : public QDialog
+class TfrmEmp final : public T_OKCancelDialog
 {
     Q_OBJECT
 public:
@@ -42,21 +40,21 @@ public:
     QDateEdit *departureDateEdit() const { return m_departure; }
     QLineEdit *addressEdit() const { return m_address; }
     QLineEdit *remarkEdit() const { return m_remark; }
-    QPushButton *okButton() const { return m_ok; }
+
+protected:
+    bool onOk() override;
 
 private:
     void build();
     void setCaption(const QString &text);
     void applyNationalityDefault();
     void stateClicked();
-    void save();
     EmpInput input() const;
 
     EmployeeStore m_store;
     MessageService &m_messages;
     EmpEditState m_state;
     EmployeeRecord m_loaded;
-    QLabel *m_title = nullptr;
     QLineEdit *m_code = nullptr;
     QLineEdit *m_name = nullptr;
     QLineEdit *m_dept = nullptr;
@@ -73,7 +71,6 @@ private:
     QDateEdit *m_departure = nullptr;
     QLineEdit *m_address = nullptr;
     QLineEdit *m_remark = nullptr;
-    QPushButton *m_ok = nullptr;
 };
 
 // Run the dialog; true when an employee was saved.

@@ -4,43 +4,39 @@
 #include "app/ui/EditHelpers.h"
 #include "org/DepartmentStore.h"
 #include "org/EmpRules.h"
-#include "org/ui/OrgDialogParts.h"
 
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TfrmEmpMove::TfrmEmpMove(Database &db, MessageService &messages, const QString &empId,
                          const QString &empName, const QString &currentDeptId, QWidget *parent)
-    : QDialog(parent), m_store(db), m_messages(messages), m_empId(empId)
+    : T_OKCancelDialog(Buttons::Vertical, QStringLiteral("员工调动"), QStringLiteral("users"),
+                       parent),
+      m_store(db), m_messages(messages), m_empId(empId)
 {
     setWindowTitle(QStringLiteral("员工调动"));
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 10);
-    layout->addWidget(MakeTitleBand(QStringLiteral("员工调动"), this));
-
-    auto *form = new QFormLayout;
-    form->setContentsMargins(16, 8, 16, 8);
-    m_code = new QLineEdit(empId, this);
-    m_name = new QLineEdit(empName, this);
-    m_from = new QLineEdit(this);
+    auto *form = new QFormLayout(body());
+    form->setContentsMargins(2, 4, 2, 4);
+    m_code = new QLineEdit(empId, body());
+    m_name = new QLineEdit(empName, body());
+    m_from = new QLineEdit(body());
     for (QLineEdit *e : {m_code, m_name, m_from}) {
         e->setReadOnly(true);
+        e->setFocusPolicy(Qt::NoFocus);
         GreyEdit(e);
     }
-    m_target = new QComboBox(this);
+    m_target = new QComboBox(body());
     m_target->setMinimumWidth(220);
     form->addRow(QStringLiteral("员工编号:"), m_code);
     form->addRow(QStringLiteral("姓  名:"), m_name);
     form->addRow(QStringLiteral("调出部门:"), m_from);
     form->addRow(QStringLiteral("调入部门:"), m_target);
-    layout->addLayout(form);
-
-    m_ok = AddOkCancel(this, layout).ok;
-    connect(m_ok, &QPushButton::clicked, this, &TfrmEmpMove::save);
+    // The target is the one thing to choose; "确定" stays the default button, so Enter after
+    // the choice moves the employee (and without one only says that a target is needed).
+    m_target->setFocus();
 
     // Every department of the table is offered, flagged ones too, but never the current one.
     const auto depts = DepartmentStore(db).allRows();
@@ -58,16 +54,15 @@ TfrmEmpMove::TfrmEmpMove(Database &db, MessageService &messages, const QString &
     m_target->setCurrentIndex(-1);
 }
 
-void TfrmEmpMove::save()
+bool TfrmEmpMove::onOk()
 {
     const int i = m_target->currentIndex();
     const QString target = i >= 0 ? m_target->itemData(i).value<TMyDept>().deptId : QString();
     const EmpMoveResult result = TransferEmp(m_store, m_messages, m_empId, target);
-    if (result == EmpMoveResult::Moved) {
-        accept();
-    } else if (result == EmpMoveResult::NoTarget) {
+    if (result == EmpMoveResult::NoTarget) {
         m_target->setFocus();
     }
+    return result == EmpMoveResult::Moved;
 }
 
 bool MoveEmp(Database &db, MessageService &messages, const QString &empId, const QString &empName,

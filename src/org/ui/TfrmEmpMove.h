@@ -2,13 +2,12 @@
 
 #include "org/EmployeeStore.h"
 
-#include <QDialog>
+#include "app/ui/BaseWindows.h"
 
 class Database;
 class MessageService;
 class QComboBox;
 class QLineEdit;
-class QPushButton;
 
 // The department an entry of the target list stands for.
 struct TMyDept
@@ -19,7 +18,7 @@ struct TMyDept
 Q_DECLARE_METATYPE(TMyDept)
 
 // Transfer of one employee to another department. Accepted when the transfer was written.
-class TfrmEmpMove final : public QDialog
+class TfrmEmpMove final : public T_OKCancelDialog
 {
     Q_OBJECT
 public:
@@ -30,10 +29,11 @@ public:
     QLineEdit *nameEdit() const { return m_name; }
     QLineEdit *fromEdit() const { return m_from; }
     QComboBox *targetCombo() const { return m_target; }
-    QPushButton *okButton() const { return m_ok; }
+
+protected:
+    bool onOk() override;
 
 private:
-    void save();
 
     EmployeeStore m_store;
     MessageService &m_messages;
@@ -42,7 +42,6 @@ private:
     QLineEdit *m_name = nullptr;
     QLineEdit *m_from = nullptr;
     QComboBox *m_target = nullptr;
-    QPushButton *m_ok = nullptr;
 };
 
 // Run the dialog; true when the employee was moved.

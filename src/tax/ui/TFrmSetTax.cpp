@@ -25,7 +25,7 @@ const QString kPrintPage = QStringLiteral("打印设置");
 } // namespace
 
 TFrmSetTax::TFrmSetTax(Database &db, TaxRates &rates, MessageService &messages, QWidget *parent)
-    : QDialog(parent), m_db(db), m_rates(rates), m_messages(messages)
+    : T_QXDialog(parent), m_db(db), m_rates(rates), m_messages(messages)
 {
     setWindowTitle(QStringLiteral("扣除费用设置"));
     setObjectName(QStringLiteral("FrmSetTax"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "app/ui/BaseWindows.h"
 
 class Database;
 class MessageService;
@@ -14,7 +14,7 @@ class TaxRates;
 // "扣除费用设置": the monthly wage deductions of Chinese and foreign staff, and whether the tax
 // returns print the region name before their title. Saving reloads the two wage rate sets so
 // that the new deductions apply at once.
-class TFrmSetTax final : public QDialog
+class TFrmSetTax final : public T_QXDialog
 {
     Q_OBJECT
 public:

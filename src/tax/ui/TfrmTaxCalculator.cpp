@@ -40,11 +40,10 @@ QLineEdit *resultBox(QWidget *parent, const char *name)
 
 TfrmTaxCalculator::TfrmTaxCalculator(const TaxRates &rates, MessageService &messages,
                                      QWidget *parent)
-    : QWidget(parent), m_rates(rates), m_messages(messages)
+    : T_QXForm(parent), m_rates(rates), m_messages(messages)
 {
     setObjectName(QStringLiteral("frmTaxCalculator"));
     setWindowTitle(QStringLiteral("所得税计算器"));
-    setAttribute(Qt::WA_DeleteOnClose);
 
     auto *kind = new QGroupBox(QStringLiteral("类型"), this);
     m_beforeTax = new QRadioButton(QStringLiteral("税前收入"), kind);

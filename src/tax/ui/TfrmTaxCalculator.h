@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "app/ui/BaseWindows.h"
 
 class MessageService;
 class QCheckBox;
@@ -15,7 +15,7 @@ class TaxRates;
 // "所得税计算器": the tax on an amount of one income type, before or after tax. It writes
 // nothing. Meant to sit in a QMdiSubWindow of the main window; closing destroys it (and its
 // sub-window).
-class TfrmTaxCalculator final : public QWidget
+class TfrmTaxCalculator final : public T_QXForm
 {
     Q_OBJECT
 public:
