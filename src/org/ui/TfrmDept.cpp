@@ -1,6 +1,7 @@
 #include "org/ui/TfrmDept.h"
 
 #include "app/MessageService.h"
+#include "app/ui/EditHelpers.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -52,6 +53,7 @@ bool TfrmDept::openForModify(const QString &code)
     m_state.adding = false;
     m_state.editedCode = code;
     m_code->setReadOnly(true);
+    GreyEdit(m_code);
     const auto rows = m_store.byCode(code);
     if (!rows || rows->isEmpty()) {
         // Nothing to edit: the dialog still opens, but cannot save.

@@ -74,6 +74,8 @@ void TfrmEmp::build()
     for (QDateEdit *d : {m_entry, m_departure}) {
         d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         d->setCalendarPopup(true);
+        // The whole date and the drop-down arrow, with a little air between them.
+        d->setMinimumWidth(d->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) + 48);
     }
     g->addWidget(m_inService, 0, 0);
     g->addWidget(new QLabel(QStringLiteral("入职日期:"), group), 0, 1);

@@ -58,7 +58,6 @@ TFrmSetTax::TFrmSetTax(Database &db, TaxRates &rates, MessageService &messages, 
     layout->addWidget(m_pages);
     layout->addWidget(buttons);
 
-    setMinimumWidth(320);
     load();
 }
 
@@ -76,6 +75,7 @@ QWidget *TFrmSetTax::buildDeductionPage()
     m_foreign->setObjectName(QStringLiteral("edtForeign"));
     for (QLineEdit *edit : {m_chinese, m_foreign}) {
         edit->setMaxLength(12);
+        edit->setMinimumWidth(180);
         edit->setAlignment(Qt::AlignRight);
         MoneyKeyPress(edit);
     }
@@ -96,6 +96,7 @@ QWidget *TFrmSetTax::buildPrintPage()
     m_region = new QLineEdit(m_regionPanel);
     m_region->setObjectName(QStringLiteral("edtTitle"));
     m_region->setMaxLength(30);
+    m_region->setMinimumWidth(200);
     panel->addWidget(new QLabel(QStringLiteral("所属地区"), m_regionPanel));
     panel->addWidget(m_region, 1);
     connect(m_printRegion, &QCheckBox::toggled, m_regionPanel, &QWidget::setEnabled);
