@@ -71,6 +71,7 @@ private slots:
         TfrmDept dialog(app->db(), messages);
         QVERIFY(dialog.openForModify(QStringLiteral("0001")));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("修改部门信息"));
+        QCOMPARE(dialog.banner()->text(), QStringLiteral("修改部门信息"));
         QVERIFY(dialog.codeEdit()->isReadOnly());
         QCOMPARE(dialog.nameEdit()->text(), QStringLiteral("财务部"));
         dialog.nameEdit()->setText(QStringLiteral("会计部"));
@@ -177,6 +178,7 @@ private slots:
         TfrmEmp dialog(app->db(), messages);
         QVERIFY(dialog.openForModify(QStringLiteral("F1")));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("修改员工信息"));
+        QCOMPARE(dialog.banner()->text(), QStringLiteral("修改员工信息"));
         QVERIFY(dialog.codeEdit()->isReadOnly());
         QCOMPARE(dialog.typeCombo()->currentText(), QStringLiteral("外方"));
         QCOMPARE(dialog.nationalityEdit()->text(), QStringLiteral("日本"));
@@ -232,6 +234,7 @@ private slots:
         TfrmEmpMove dialog(app->db(), messages, QStringLiteral("E1"), QStringLiteral("张三"),
                            QStringLiteral("0001"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("员工调动"));
+        QCOMPARE(dialog.banner()->text(), QStringLiteral("员工调动"));
         QCOMPARE(dialog.fromEdit()->text(), QStringLiteral("财务部"));
         QStringList offered;
         for (int i = 0; i < dialog.targetCombo()->count(); ++i) {

@@ -34,7 +34,6 @@ protected:
     bool onOk() override;
 
 private:
-
     EmployeeStore m_store;
     MessageService &m_messages;
     QString m_empId;
