@@ -87,8 +87,6 @@ private slots:
         w.setShutdownEnabled(false);
         WireSubsystemFunctions(w, f.session);
         w.resize(1280, 800);
-        w.action(QStringLiteral("actDeptEmp"))->trigger();
-        look(&w, QStringLiteral("main-browser"));
         w.action(QStringLiteral("actTaxCalculator"))->trigger();
         look(&w, QStringLiteral("main-calculator"));
     }

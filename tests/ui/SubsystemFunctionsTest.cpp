@@ -37,23 +37,30 @@ private slots:
         QVERIFY(f.messages.boxes().isEmpty());
     }
 
-    void browserOpensFromMenuAndLinkWithTheCompanyAsRoot()
+    void browserOpensModallyFromMenuAndLinkWithTheCompanyAsRoot()
     {
         ShellFixture f;
         TFrmMain w(f.session, f.files);
         w.setShutdownEnabled(false);
         WireSubsystemFunctions(w, f.session);
-
         QVERIFY(w.quickLaunch()->link(QStringLiteral("部门员工维护"))->isEnabled());
-        w.quickLaunch()->link(QStringLiteral("部门员工维护"))->click();
-        w.action(QStringLiteral("actDeptEmp"))->trigger();
-        QCOMPARE(w.openWindowNames().count(QStringLiteral("TfrmDeptEmp")), 1);
 
-        QMdiSubWindow *frame = w.mdiArea()->activeSubWindow();
-        QVERIFY(frame);
-        auto *tree = frame->widget()->findChild<QTreeView *>();
-        QVERIFY(tree);
-        QCOMPARE(tree->model()->index(0, 0).data().toString(), QStringLiteral("北方机械厂"));
+        QStringList roots;
+        const auto look = [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            QVERIFY(modal);
+            auto *tree = modal->findChild<QTreeView *>();
+            QVERIFY(tree);
+            roots << tree->model()->index(0, 0).data().toString();
+            modal->close();
+        };
+        QTimer::singleShot(0, look);
+        w.quickLaunch()->link(QStringLiteral("部门员工维护"))->click();
+        QTimer::singleShot(0, look);
+        w.action(QStringLiteral("actDeptEmp"))->trigger();
+        QCOMPARE(roots, (QStringList{QStringLiteral("北方机械厂"), QStringLiteral("北方机械厂")}));
+        // Nothing stays behind in the main window.
+        QCOMPARE(w.openWindowNames(), QStringList{QStringLiteral("TfrmBKGround")});
     }
 
     void deductionSettingsOpenAsADialog()

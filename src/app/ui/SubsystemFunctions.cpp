@@ -32,9 +32,8 @@ void WireSubsystemFunctions(TFrmMain &window, Session &session)
         TFrmSetTax dialog(session.db(), session.taxRates(), session.messages(), &window);
         dialog.exec();
     });
+    // The browser is modal: the departments and employees cannot change under an open sheet.
     window.wire(QStringLiteral("actDeptEmp"), [&window, &session] {
-        openOnce<TfrmDeptEmp>(window, QStringLiteral("TfrmDeptEmp"), [&session] {
-            return new TfrmDeptEmp(session.db(), session.messages(), session.corpName);
-        });
+        ShowDeptEmp(session.db(), session.messages(), session.corpName, &window);
     });
 }
