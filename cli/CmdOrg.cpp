@@ -108,7 +108,7 @@ int deptCommand(CliContext &ctx)
             return 1;
         }
         DepartmentStore store(db);
-        const QString code = pos[1];
+        const QString code = pos[1].trimmed();
         if (code == kRootDeptId || code == kTempDeptId) {
             return refuse(ctx, QStringLiteral("该部门不能修改！"));
         }
@@ -139,7 +139,7 @@ int deptCommand(CliContext &ctx)
         if (!openDb(ctx, db)) {
             return 1;
         }
-        const QString code = pos[1];
+        const QString code = pos[1].trimmed();
         if (code == kRootDeptId || code == kTempDeptId) {
             return refuse(ctx, QStringLiteral("该部门不能删除！"));
         }
@@ -166,13 +166,18 @@ int empList(CliContext &ctx, Database &db)
         rows = store.search(search);
     } else {
         QString prefix = kRootDeptId;
-        const QString dept = CliArgs::option(ctx.args, "--dept");
+        const QString dept = CliArgs::option(ctx.args, "--dept").trimmed();
         if (!dept.isEmpty() && dept != kRootDeptId) {
             const auto found = DepartmentStore(db).byCode(dept);
-            if (found && found->isEmpty()) {
+            if (!found) {
+                // Without the department's hierarchical code the prefix would match everyone.
+                ctx.err << DeptText::QueryFailed << '\n';
+                return 1;
+            }
+            if (found->isEmpty()) {
                 return refuse(ctx, DeptText::NotFound);
             }
-            prefix = found ? found->first().deptLevelId : QString();
+            prefix = found->first().deptLevelId;
         }
         rows = store.listSubtree(prefix, CliArgs::flag(ctx.args, "--all"));
     }
@@ -248,8 +253,10 @@ int empMove(CliContext &ctx, Database &db, const QStringList &pos)
 {
     StderrMessageService messages;
     EmployeeStore store(db);
-    const auto emp = store.byId(pos[1]);
-    const auto target = DepartmentStore(db).byCode(pos[2]);
+    const QString empId = pos[1].trimmed();
+    const QString deptId = pos[2].trimmed();
+    const auto emp = store.byId(empId);
+    const auto target = DepartmentStore(db).byCode(deptId);
     if (!emp || !target) {
         ctx.err << EmpText::QueryFailed << '\n';
         return 1;
@@ -257,10 +264,13 @@ int empMove(CliContext &ctx, Database &db, const QStringList &pos)
     if (emp->isEmpty()) {
         return refuse(ctx, EmpText::NotFound);
     }
-    // The dialog offers only other departments that exist.
-    const bool offered = !target->isEmpty() && pos[2] != emp->first().deptId;
-    switch (TransferEmp(store, messages, pos[1], offered ? pos[2] : QString())) {
-    case EmpMoveResult::Moved: ctx.out << "已调动员工 " << pos[1] << '\n'; return 0;
+    if (target->isEmpty()) {
+        return refuse(ctx, DeptText::NotFound);
+    }
+    // The dialog offers every department but the employee's own.
+    const bool offered = deptId != emp->first().deptId;
+    switch (TransferEmp(store, messages, empId, offered ? deptId : QString())) {
+    case EmpMoveResult::Moved: ctx.out << "已调动员工 " << empId << '\n'; return 0;
     case EmpMoveResult::Failed: return 1;
     default: return 2;
     }

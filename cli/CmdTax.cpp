@@ -6,6 +6,7 @@
 #include "db/Database.h"
 #include "tax/IncomeTaxCalculator.h"
 #include "tax/TaxRates.h"
+#include "tax/TaxTexts.h"
 
 namespace {
 
@@ -54,6 +55,12 @@ int tax(CliContext &ctx)
         ctx.err << "金额不是有效的数字: " << amountText << '\n';
         return 2;
     }
+    // The after-tax routines can nearly double an amount; ten digits before the point and more
+    // would leave the range of money values on the way and print nonsense.
+    if (!MoneyTextFits(amountText)) {
+        ctx.err << TaxText::amountTooLarge() << '\n';
+        return 2;
+    }
     input.amount = *amount;
     input.afterTax = CliArgs::flag(args, QStringLiteral("--after-tax"));
     input.chinese = !CliArgs::flag(args, QStringLiteral("--foreign"));
@@ -69,6 +76,10 @@ int tax(CliContext &ctx)
         const auto deduction = readAmount(text);
         if (!deduction) {
             ctx.err << "起征点不是有效的数字: " << text << '\n';
+            return 2;
+        }
+        if (!MoneyTextFits(text)) {
+            ctx.err << TaxText::amountTooLarge() << '\n';
             return 2;
         }
         input.deduction = *deduction;

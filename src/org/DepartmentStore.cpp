@@ -63,14 +63,18 @@ QString DepartmentStore::deptName(const QString &code)
 
 std::optional<bool> DepartmentStore::codeExists(const QString &code, const QString &exceptCode)
 {
-    return any(QStringLiteral("select 1 from Department where DeptID = ? and DeptID <> ? limit 1"),
+    // As with employee codes, two codes differing only in letter case would be one department
+    // to every later comparison, so they may not coexist; nor may two such names.
+    return any(QStringLiteral("select 1 from Department where DeptID = ? collate nocase "
+                              "and DeptID <> ? limit 1"),
                {code, exceptCode});
 }
 
 std::optional<bool> DepartmentStore::nameExists(const QString &name, const QString &exceptCode)
 {
     return any(
-        QStringLiteral("select 1 from Department where DeptName = ? and DeptID <> ? limit 1"),
+        QStringLiteral("select 1 from Department where DeptName = ? collate nocase and DeptID <> ? "
+                       "limit 1"),
         {name, exceptCode});
 }
 

@@ -67,8 +67,10 @@ std::optional<QList<EmployeeRecord>> EmployeeStore::byId(const QString &empId)
 
 std::optional<bool> EmployeeStore::idExists(const QString &empId)
 {
-    const auto rows =
-        m_db.query(QStringLiteral("select 1 from Employee where EmpID = ? limit 1"), {empId});
+    // Codes differing only in letter case name the same employee for everything that compares
+    // them later (the wage sheet matches codes regardless of case), so they may not coexist.
+    const auto rows = m_db.query(
+        QStringLiteral("select 1 from Employee where EmpID = ? collate nocase limit 1"), {empId});
     if (!rows) {
         return std::nullopt;
     }
@@ -158,7 +160,9 @@ std::optional<std::vector<EmployeeListRow>> EmployeeStore::listSubtree(const QSt
 
 std::optional<std::vector<EmployeeListRow>> EmployeeStore::search(const QString &text)
 {
-    return readList(QStringLiteral("where (e.EmpID = ? or e.EmpName like ? escape '\\') "
+    // The name part is matched without regard to case (like), and so is the code.
+    return readList(QStringLiteral("where (e.EmpID = ? collate nocase or e.EmpName like ? "
+                                   "escape '\\') "
                                    "and e.EmpState = 1 and e.Deleted = 0"),
                     {text, u'%' + EscapeLikeText(text) + u'%'});
 }

@@ -90,6 +90,15 @@ TEST_F(DeptRulesTest, ChecksRunInOrderAndFocusTheirField)
     EXPECT_EQ(DeptText::NameTotal, QStringLiteral("部门名称不能为\"合计\"！"));
 }
 
+TEST_F(DeptRulesTest, CodesAndNamesDifferingOnlyInLetterCaseAreTaken)
+{
+    OrgFixture::addDept(app.db(), QStringLiteral("A1B2"), QStringLiteral("IT部"));
+    EXPECT_EQ(add(QStringLiteral("a1b2"), QStringLiteral("新部")).check, DeptCheck::CodeExists);
+    EXPECT_EQ(add(QStringLiteral("0001"), QStringLiteral("it部")).check, DeptCheck::NameExists);
+    // The department itself may change the case of its own name.
+    EXPECT_TRUE(rename(QStringLiteral("A1B2"), QStringLiteral("IT部"), QStringLiteral("It部")).ok());
+}
+
 TEST_F(DeptRulesTest, NewDepartmentHangsBelowTheCompanyTrimmed)
 {
     ASSERT_TRUE(add(QStringLiteral(" 0001 "), QStringLiteral(" 财务部 "), QStringLiteral(" 说明 ")).ok());

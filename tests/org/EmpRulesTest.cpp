@@ -87,6 +87,14 @@ TEST_F(EmpRulesTest, ChecksRunInOrderAndFocusTheirField)
     EXPECT_EQ(app.scalar(QStringLiteral("select count(*) from Employee")).toInt(), 1);
 }
 
+TEST_F(EmpRulesTest, CodeDifferingOnlyInLetterCaseIsTaken)
+{
+    OrgFixture::addEmp(app.db(), QStringLiteral("E1"), QStringLiteral("张三"), QStringLiteral("0001"));
+    EXPECT_EQ(SaveEmp(store, messages, input(" e1", "李四", "110"), adding()).check,
+              EmpCheck::CodeExists);
+    EXPECT_EQ(app.scalar(QStringLiteral("select count(*) from Employee")).toInt(), 1);
+}
+
 TEST_F(EmpRulesTest, AddWritesTrimmedRowInService)
 {
     EmpInput in = input(" E1 ", " 张三 ", " 110 ");

@@ -63,6 +63,9 @@ TEST_F(OrgCliTest, SetsUpAnOrganisationWithTheDialogRules)
     const CliRun same = cli({"emp", "move", "E1", "0001"});
     EXPECT_EQ(same.code, 2);
     EXPECT_EQ(same.err, QStringLiteral("请选择调入部门！"));
+    const CliRun nowhere = cli({"emp", "move", "E1", "0009"});
+    EXPECT_EQ(nowhere.code, 2);
+    EXPECT_EQ(nowhere.err, QStringLiteral("未找到该部门！"));
     EXPECT_EQ(cli({"emp", "move", "E1", "人事"}).code, 0);
 
     const CliRun list = cli({"emp", "list", "--dept", "人事"});
@@ -73,7 +76,7 @@ TEST_F(OrgCliTest, SetsUpAnOrganisationWithTheDialogRules)
     const CliRun busy = cli({"dept", "delete", "人事"});
     EXPECT_EQ(busy.code, 2);
     EXPECT_EQ(busy.err, QStringLiteral("该部门下已有员工，不能删除！"));
-    EXPECT_EQ(cli({"dept", "delete", "0001"}).code, 0);
+    EXPECT_EQ(cli({"dept", "delete", " 0001 "}).code, 0);
     EXPECT_EQ(cli({"dept", "rename", "人事", "合计"}).err, QStringLiteral("部门名称不能为\"合计\"！"));
     EXPECT_EQ(cli({"dept", "rename", "人事", "人事部"}).code, 0);
     EXPECT_EQ(cli({"dept", "list"}).out,

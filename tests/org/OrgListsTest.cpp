@@ -57,6 +57,7 @@ TEST_F(OrgListsTest, FlaggedEmployeesNeverListed)
 TEST_F(OrgListsTest, SearchMatchesCodeExactlyOrNamePartInServiceOnly)
 {
     EXPECT_EQ(ids(*store.search(QStringLiteral("E3"))), QStringList{"E3"});
+    EXPECT_EQ(ids(*store.search(QStringLiteral("e3"))), QStringList{"E3"});
     EXPECT_EQ(ids(*store.search(QStringLiteral("E"))), QStringList{});
     EXPECT_EQ(ids(*store.search(QStringLiteral("四"))), QStringList{"E2"});
     EXPECT_EQ(ids(*store.search(QStringLiteral("张"))), QStringList{});

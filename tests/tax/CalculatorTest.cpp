@@ -119,6 +119,10 @@ TEST(CliTax, PrintsTaxAndTheOtherSide)
     const auto d = runCli(app.dir(), {"tax", "--type", "工资、薪金", "--amount", "3000",
                                       "--deduction", "0"});
     EXPECT_EQ(d.out, QStringLiteral("应纳税金额: 325.00\n税后收入: 2675.00\n"));
+    // Nine digits before the point is the largest amount taken.
+    const auto big = runCli(app.dir(), {"tax", "--type", "利息、股息、红利", "--amount",
+                                        "999999999.99", "--after-tax"});
+    EXPECT_EQ(big.out, QStringLiteral("应纳税金额: 250000000.00\n税前收入: 1249999999.99\n"));
 }
 
 TEST(CliTax, EveryTypeAnswersInBothDirections)
@@ -153,6 +157,9 @@ TEST(CliTax, BadInputIsRefusedWithExitCode2)
         {"tax", "--type", "劳务报酬", "--amount", "5", "--deduction", "800"},
         {"tax", "--type", "工资、薪金", "--amount", "5", "--deduction", "x"},
         {"tax", "--type", "工资、薪金", "--amount", "5", "--bogus"},
+        // Ten digits before the point: the after-tax wage routine would overflow on 9e14.
+        {"tax", "--type", "工资、薪金", "--amount", "900000000000000", "--after-tax"},
+        {"tax", "--type", "工资、薪金", "--amount", "5", "--deduction", "1234567890"},
     };
     for (const QStringList &args : bad) {
         const auto r = runCli(app.dir(), args);

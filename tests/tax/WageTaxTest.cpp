@@ -87,6 +87,9 @@ TEST(CalcWageTaxFromNet, BracketOnTheAfterTaxBounds)
         {"5000", "800", "5594.12", "594.12"},  // t = 4075 / 0.85 = 4794.1176
         {"5000", "4000", "5083.33", "83.33"},  // t = 975 / 0.9 = 1083.3333
         {"17175", "800", "20800", "3625"},     // 16375 after tax: top of 20%
+        {"2625.01", "800", "2800.01", "175"},  // t = 1700.01 / 0.85 = 2000.0118
+        {"4475", "4000", "4500", "25"},        // foreign deduction: 475 after tax, 5%
+        {"71175.01", "800", "100800.02", "29625.01"}, // t = 55000.01 / 0.55 = 100000.0182
         {"100000", "800", "153209.09", "53209.09"}, // t = 83825 / 0.55 = 152409.0909
     };
     for (const Case &c : cases) {
@@ -116,6 +119,10 @@ TEST(CalcBonusTax, ShortfallOfTheDeductionReducesTheBonus)
         {chineseWage(), "200", "500", "0", "0"},      // wage + bonus below it
         {foreignWage(), "6000", "3000", "0", "625"},  // 5000 at 15% - 125
         {chineseWage(), "25000", "5000", "4000", "4875"},
+        {chineseWage(), "1000", "1500", "2000", "25"}, // a typed deduction's shortfall: 500
+        {foreignWage(), "1000", "3500", "0", "25"},    // 500 left: still 5%
+        {foreignWage(), "1000", "3500.01", "0", "25"}, // 500.01 at 10% - 25 = 25.001
+        {chineseWage(), "20000", "100", "0", "3485"},  // 19300 at 20% - 375
     };
     for (const Case &c : cases) {
         EXPECT_EQ(CalcBonusTax(c.set, M(c.bonus), M(c.wage), M(c.deduction)), M(c.tax))
