@@ -43,7 +43,9 @@ bool UserStore::setPassword(const QString &userName, const QString &password)
 
 bool UserStore::remove(const QString &userName)
 {
-    return m_db.exec(QStringLiteral("delete from SysUser where UserName = ?"), {userName});
+    // A user already gone (deleted from another place) is a failure, not a silent success.
+    return m_db.exec(QStringLiteral("delete from SysUser where UserName = ?"), {userName})
+           && m_db.changes() == 1;
 }
 
 int FindUser(const QList<UserRow> &users, const QString &typedName)

@@ -6,6 +6,7 @@
 #include "app/ui/TfrmChangePwd.h"
 #include "app/ui/TfrmLogon.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
@@ -25,6 +26,24 @@ private slots:
         QCOMPARE(dialog.userEdit()->maxLength(), 10);
         QCOMPARE(dialog.passwordEdit()->echoMode(), QLineEdit::Password);
         QCOMPARE(f.session.corpName, QStringLiteral("北方机械厂"));
+    }
+
+    void thePasswordHasTheFocusAndUnreadableUsersStillOfferAdmin()
+    {
+        ShellFixture f{QString()};
+        {
+            TfrmLogon dialog(f.session);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            QCOMPARE(QApplication::focusWidget(), dialog.passwordEdit());
+        }
+        f.session.db().exec(QStringLiteral("alter table SysUser rename to SysUserGone"));
+        TfrmLogon dialog(f.session);
+        QCOMPARE(f.messages.texts(), QStringList{QStringLiteral("查询数据库失败！")});
+        QCOMPARE(dialog.userEdit()->text(), QStringLiteral("admin"));
+        dialog.passwordEdit()->setText(QStringLiteral("2468"));
+        QVERIFY(!dialog.pressOk());
+        QCOMPARE(f.messages.lastText(), QStringLiteral("用户名不存在！"));
     }
 
     void offersTheLastUser()

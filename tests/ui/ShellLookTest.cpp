@@ -110,7 +110,7 @@ private slots:
             look(&w, QStringLiteral("company"));
         }
         {
-            TFDataBaseSetup w(f.app.dbPath(), f.files);
+            TFDataBaseSetup w(f.app.dbPath(), f.files, f.messages);
             look(&w, QStringLiteral("database-setup"));
         }
         {

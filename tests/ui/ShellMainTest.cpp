@@ -196,6 +196,9 @@ private slots:
             openDuringDialog = f.session.db().isOpen();
             // As a restore would: the file now holds another company.
             f.app.exec(QStringLiteral("update CorpInfo set CorpName = '南方机械厂', TaxNo = 'T-1'"));
+            // ... and comes from before the ledger had its FactIncome column.
+            QVERIFY(f.app.db().dropColumn(QStringLiteral("TaxIncome"), QStringLiteral("FactIncome")));
+            f.app.db().setUserVersion(1);
         };
         w.quickLaunchFrame()->showMinimized(); // minimised still counts as open
         QVERIFY(w.runFunction(QStringLiteral("actBackupRestore")));
@@ -204,6 +207,7 @@ private slots:
         QVERIFY(f.session.db().isOpen());
         QCOMPARE(f.session.corpName, QStringLiteral("南方机械厂"));
         QCOMPARE(f.session.taxNo, QStringLiteral("T-1"));
+        QVERIFY(f.session.db().hasColumn(QStringLiteral("TaxIncome"), QStringLiteral("FactIncome")));
 
         w.openChild(functionWindow("TFrmWageSum"));
         QVERIFY(!w.runFunction(QStringLiteral("actBackupRestore")));

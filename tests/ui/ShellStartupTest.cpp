@@ -56,7 +56,7 @@ private slots:
     void settingsDialogSavesOnlyOnOk()
     {
         ShellFixture f;
-        TFDataBaseSetup dialog(QStringLiteral("/x/Halvek.mdb"), f.files);
+        TFDataBaseSetup dialog(QStringLiteral("/x/Halvek.mdb"), f.files, f.messages);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("数据库设置"));
         QCOMPARE(dialog.databaseEdit()->text(), QStringLiteral("/x/Halvek.mdb"));
         QVERIFY(dialog.userEdit()->text().isEmpty());
@@ -72,6 +72,19 @@ private slots:
         QCOMPARE(iniDatabase(), f.app.dir() + QStringLiteral("other.mdb"));
         QCOMPARE(ReadIniValue(QStringLiteral("Corvane.ini"), QStringLiteral("LOCAL_DB"), QStringLiteral("USER")),
                  QStringLiteral("sa"));
+    }
+
+    void settingsThatCannotBeWrittenAreReportedAndTheDialogStays()
+    {
+        ShellFixture f;
+        // A folder where the file should be: nothing can be written there.
+        QVERIFY(QDir().mkpath(f.app.dir() + QStringLiteral("Corvane.ini")));
+        TFDataBaseSetup dialog(QStringLiteral("/x/Halvek.mdb"), f.files, f.messages);
+        dialog.databaseEdit()->setText(f.app.dir() + QStringLiteral("other.mdb"));
+        QVERIFY(!dialog.pressOk());
+        QCOMPARE(f.messages.boxes(), (QList<ScriptedMessageService::Box>{
+                                         {ScriptedMessageService::Kind::Error, QStringLiteral("保存失败！")}}));
+        QCOMPARE(dialog.databaseEdit()->text(), f.app.dir() + QStringLiteral("other.mdb"));
     }
 
     void missingFileShowsTheTwoErrorsThenTheSettingsDialogAndCancelEnds()

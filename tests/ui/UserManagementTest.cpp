@@ -67,6 +67,18 @@ private slots:
         QCOMPARE(f.app.scalar(QStringLiteral("select count(*) from SysUser")).toInt(), 1);
     }
 
+    void aUserDeletedMeanwhileIsReportedAsAFailure()
+    {
+        ShellFixture f;
+        f.session.db().exec(QStringLiteral("insert into SysUser (UserName) values ('李四')"));
+        TfrmManageUser window(f.session);
+        QVERIFY(window.selectUser(QStringLiteral("李四")));
+        f.app.exec(QStringLiteral("delete from SysUser where UserName = '李四'"));
+        window.deleteUser();
+        QCOMPARE(f.messages.boxes().last(),
+                 (ScriptedMessageService::Box{ScriptedMessageService::Kind::Error, QStringLiteral("删除用户失败！")}));
+    }
+
     void changePasswordKeepsTheSelection()
     {
         ShellFixture f;

@@ -27,7 +27,7 @@ DesktopStartup::DesktopStartup(Session &session, FileDialogs &files) : m_session
         };
     };
     m_hooks.showDatabaseSetup = withArrow([this, &files] {
-        TFDataBaseSetup dialog(m_session.databasePath, files);
+        TFDataBaseSetup dialog(m_session.databasePath, files, m_session.messages());
         return dialog.exec() == QDialog::Accepted;
     });
     m_hooks.showCorpInfo = withArrow([this] { return ShowCorpInfo(m_session, nullptr); });

@@ -2,6 +2,7 @@
 
 #include "app/AppEnv.h"
 #include "app/FileDialogs.h"
+#include "app/MessageService.h"
 #include "app/Startup.h"
 
 #include <QGridLayout>
@@ -10,10 +11,12 @@
 #include <QPushButton>
 #include <QToolButton>
 
-TFDataBaseSetup::TFDataBaseSetup(const QString &databasePath, FileDialogs &files, QWidget *parent)
+TFDataBaseSetup::TFDataBaseSetup(const QString &databasePath, FileDialogs &files,
+                                 MessageService &messages, QWidget *parent)
     : T_OKCancelDialog(Buttons::Vertical, QStringLiteral("数据库环境设置"), QStringLiteral("setup"),
                        parent),
-      m_files(files)
+      m_files(files),
+      m_messages(messages)
 {
     setObjectName(QStringLiteral("TFDataBaseSetup"));
     setWindowTitle(QStringLiteral("数据库设置"));
@@ -52,6 +55,11 @@ void TFDataBaseSetup::browse()
 
 bool TFDataBaseSetup::onOk()
 {
-    SaveDatabaseSetting(m_database->text(), m_user->text(), m_password->text());
+    // The connection is retried with what Corvane.ini holds: a path that could not be
+    // written would be tried as the old one and reported as a missing database.
+    if (!SaveDatabaseSetting(m_database->text(), m_user->text(), m_password->text())) {
+        m_messages.showError(QStringLiteral("保存失败！"));
+        return false;
+    }
     return true;
 }

@@ -3,6 +3,7 @@
 #include "app/ui/BaseWindows.h"
 
 class FileDialogs;
+class MessageService;
 class QLineEdit;
 
 // "数据库设置": where the database file lies. OK saves the three boxes into Corvane.ini.
@@ -10,7 +11,8 @@ class TFDataBaseSetup final : public T_OKCancelDialog
 {
     Q_OBJECT
 public:
-    TFDataBaseSetup(const QString &databasePath, FileDialogs &files, QWidget *parent = nullptr);
+    TFDataBaseSetup(const QString &databasePath, FileDialogs &files, MessageService &messages,
+                    QWidget *parent = nullptr);
 
     QLineEdit *databaseEdit() const { return m_database; }
     QLineEdit *userEdit() const { return m_user; }
@@ -23,6 +25,7 @@ protected:
 
 private:
     FileDialogs &m_files;
+    MessageService &m_messages;
     QLineEdit *m_database;
     QLineEdit *m_user;
     QLineEdit *m_password;

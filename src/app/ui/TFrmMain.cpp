@@ -5,6 +5,7 @@
 #include "app/MessageService.h"
 #include "app/Session.h"
 #include "app/Shutdown.h"
+#include "app/UserRules.h"
 #include "app/ui/BaseWindows.h"
 #include "app/ui/HelpWindow.h"
 #include "app/ui/Icons.h"
@@ -363,6 +364,9 @@ void TFrmMain::backupRestore()
         m_session.messages().showError(QStringLiteral("数据库不存在！"));
         return;
     }
+    // A restored copy may be older than the program: it gets the steps the login would run,
+    // or the functions reading the newer columns would fail until the next start.
+    UpgradeAtLogin(m_session.db());
     // A restored file may belong to another company record: the returns must print its name.
     if (const auto record = CorpInfoStore(m_session.db()).load(); record && *record) {
         m_session.corpName = (*record)->corpName;

@@ -4,6 +4,7 @@
 #include "app/Session.h"
 #include "app/Settings.h"
 #include "db/DeliveredData.h"
+#include "maintenance/CorpInfoStore.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -50,6 +51,8 @@ TfrmLogon::TfrmLogon(Session &session, QWidget *parent)
     setTabOrder(m_password, m_user);
     m_password->setFocus();
 
+    // The box offers the system user even when the users cannot be read.
+    m_user->setText(QStringLiteral("admin"));
     const auto users = UserStore(session.db()).loadAll();
     if (!users) {
         session.messages().showError(QStringLiteral("查询数据库失败！"));
@@ -57,16 +60,15 @@ TfrmLogon::TfrmLogon(Session &session, QWidget *parent)
         return;
     }
     m_attempts = std::make_unique<LoginAttempts>(*users);
-    m_user->setText(QStringLiteral("admin"));
     const QString last = ReadIniValue(kIni, QStringLiteral("LastUser"), QStringLiteral("UserName"));
     if (!last.isEmpty()) {
         m_user->setText(last);
     }
-    const auto corp = session.db().query(QStringLiteral("select CorpName from CorpInfo"));
+    const auto corp = CorpInfoStore(session.db()).load();
     if (!corp) {
         session.messages().showError(QStringLiteral("查询数据库失败！"));
-    } else if (!corp->isEmpty()) {
-        session.corpName = corp->text(0, 0);
+    } else if (*corp) {
+        session.corpName = (*corp)->corpName;
     }
 }
 
