@@ -208,6 +208,20 @@ private slots:
         QCOMPARE(w.resultEdit()->text(), QStringLiteral("2795"));
     }
 
+    void amountsOfTenDigitsAreRefusedNotOverflowed()
+    {
+        TfrmTaxCalculator w(m_rates, m_messages);
+        w.afterTaxButton()->click();
+        calculate(w, "900000000000000");
+        QCOMPARE(m_messages.boxes(),
+                 (QList<ScriptedMessageService::Box>{{Kind::Error, QStringLiteral("输入金额太大！")}}));
+        QCOMPARE(w.taxEdit()->text(), QString());
+        m_messages.clear();
+        calculate(w, "999999999.99");
+        QVERIFY(m_messages.boxes().isEmpty());
+        QVERIFY(!w.taxEdit()->text().startsWith(u'-'));
+    }
+
     void aMissingRateSetGivesItsMessageNotAFigure()
     {
         m_rates.setRates(TaxRates::Kind::Service, RateSet());

@@ -172,6 +172,14 @@ void TfrmTaxCalculator::calculate()
     if (m_deduction->text().isEmpty()) {
         m_deduction->setText(QStringLiteral("0"));
     }
+    // Beyond nine digits before the point the figures would leave the range of the arithmetic.
+    for (QLineEdit *edit : {m_amount, m_deduction}) {
+        if (!MoneyTextFits(edit->text())) {
+            m_messages.showError(TaxText::amountTooLarge());
+            edit->setFocus();
+            return;
+        }
+    }
     const auto amount = TextToMoney(m_amount->text());
     if (!amount) {
         m_messages.showError(TaxText::notAnAmount(m_amount->text()));
