@@ -4,6 +4,7 @@
 #include "app/Password.h"
 #include "app/TextHelpers.h"
 #include "db/Database.h"
+#include "db/Schema.h"
 #include "tax/IncomeTaxCalculator.h"
 #include "tax/TaxRates.h"
 #include "tax/TaxTexts.h"
@@ -85,8 +86,14 @@ int tax(CliContext &ctx)
         input.deduction = *deduction;
     }
 
+    // Without --db the rates are those of a database as delivered, made in memory; with it,
+    // those of that file (its deductions may have been changed).
     Database db;
-    if (!db.open(CliArgs::databasePath(args), DatabasePassword())) {
+    const QString path = CliArgs::option(args, QStringLiteral("--db"));
+    const bool opened = path.isEmpty()
+                            ? db.create(QStringLiteral(":memory:"), QString()) && Schema::createDatabase(db)
+                            : db.open(path, DatabasePassword());
+    if (!opened) {
         ctx.err << "打开数据库失败: " << db.lastError() << '\n';
         return 1;
     }

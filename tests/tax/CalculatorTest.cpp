@@ -169,12 +169,30 @@ TEST(CliTax, BadInputIsRefusedWithExitCode2)
     }
 }
 
+TEST(CliTax, DeliveredRatesByDefaultAndAFilesRatesWithDb)
+{
+    TestApp app;
+    app.exec(QStringLiteral("update TaxRate set LevelRate = ? where TaxType = '劳务报酬收入' and levelLow = 0"),
+             {QVariant::fromValue(*Money::parse(u"0.1"))});
+    app.db().close();
+    // (3000 - 800) x 20%, and x 10% with the file's changed rate.
+    const auto delivered = runCli(app.dir(), {"tax", "--type", "劳务报酬", "--amount", "3000"});
+    EXPECT_EQ(delivered.out, QStringLiteral("应纳税金额: 440.00\n税后收入: 2560.00\n"));
+    const auto own = runCli(app.dir(), {"tax", "--type", "劳务报酬", "--amount", "3000", "--db",
+                                        app.dbPath()});
+    EXPECT_EQ(own.out, QStringLiteral("应纳税金额: 220.00\n税后收入: 2780.00\n"));
+    const auto missing = runCli(app.dir(), {"tax", "--type", "工资、薪金", "--amount", "3000", "--db",
+                                            app.dir() + QStringLiteral("none.mdb")});
+    EXPECT_EQ(missing.code, 1);
+}
+
 TEST(CliTax, AMissingRateSetIsAFailureNotAZero)
 {
     TestApp app;
     app.exec(QStringLiteral("alter table TaxRate rename to Gone"));
     app.db().close();
-    const auto r = runCli(app.dir(), {"tax", "--type", "偶然所得", "--amount", "100"});
+    const auto r = runCli(app.dir(), {"tax", "--type", "偶然所得", "--amount", "100", "--db",
+                                      app.dbPath()});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, QString());
     EXPECT_EQ(r.err, QStringLiteral("获取其他税率错误！\n"));
