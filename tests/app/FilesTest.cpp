@@ -23,8 +23,7 @@ TEST(Export, WritesNumberedWorkbooksAndOpensThem)
     const QString sql = QStringLiteral("select TaxType as 所得项目, EmpType as 类别, BaseMoney as 费用 from TaxBase order by EmpType");
     const QString first = ExportToExcel(app.db(), sql, QStringLiteral("费用"), opener, messages);
     EXPECT_EQ(first, app.dir() + QStringLiteral("model/费用0.xlsx"));
-    // The first is still "open" (we keep a handle): the next export takes the next number
-    // only when the first cannot be deleted; here it can, so the number is reused.
+    // A workbook that can be deleted (no program holds it) is replaced under the same number.
     const QString second = ExportToExcel(app.db(), sql, QStringLiteral("费用"), opener, messages);
     EXPECT_EQ(second, first);
     EXPECT_EQ(opener.opened, (QStringList{first, first}));
