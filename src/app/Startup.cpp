@@ -4,6 +4,7 @@
 #include "app/MessageService.h"
 #include "app/Session.h"
 #include "app/Settings.h"
+#include "maintenance/CorpInfoStore.h"
 
 namespace {
 
@@ -52,15 +53,13 @@ bool ConnectDatabase(Session &session, const std::function<bool()> &showSetup)
 bool LoadCorpInfo(Session &session, const std::function<bool()> &showCorpInfo)
 {
     for (;;) {
-        const auto rows = session.db().query(QStringLiteral("select * from CorpInfo"));
-        if (!rows) {
+        const auto record = CorpInfoStore(session.db()).load();
+        if (!record) {
             session.messages().showError(QStringLiteral("查询数据库失败！"));
             return false;
         }
-        if (!rows->isEmpty()) {
-            session.corpName = rows->text(0, QStringLiteral("CorpName"));
-            session.obligorNo = rows->text(0, QStringLiteral("ObligorNo"));
-            session.taxNo = rows->text(0, QStringLiteral("TaxNo"));
+        if (*record) {
+            ApplyCorpInfo(session, **record);
             return true;
         }
         if (!showCorpInfo()) {

@@ -88,13 +88,18 @@ QString CorpInfoMessage(CorpField field)
     return {};
 }
 
+void ApplyCorpInfo(Session &session, const CorpInfo &info)
+{
+    session.corpName = info.corpName;
+    session.obligorNo = info.obligorNo;
+    session.taxNo = info.taxNo;
+}
+
 bool SaveCorpInfo(Session &session, const CorpInfo &info)
 {
     if (!CorpInfoStore(session.db()).save(info)) {
         return false;
     }
-    session.corpName = info.corpName.trimmed();
-    session.obligorNo = info.obligorNo.trimmed();
-    session.taxNo = info.taxNo.trimmed();
+    ApplyCorpInfo(session, trimmed(info));
     return true;
 }

@@ -34,6 +34,10 @@ private:
     Database &m_db;
 };
 
+// Makes the record's values the session's company values (name, withholding agent's number,
+// tax number), which the returns and the browser read.
+void ApplyCorpInfo(Session &session, const CorpInfo &info);
+
 // The dialog's required boxes in the order they are checked.
 enum class CorpField { None, CorpName, ObligorNo, Address, TaxNo, PostalCode, Tel, Fax };
 // The first box that is empty after trimming, or None.

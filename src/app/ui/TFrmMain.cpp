@@ -369,9 +369,7 @@ void TFrmMain::backupRestore()
     UpgradeAtLogin(m_session.db());
     // A restored file may belong to another company record: the returns must print its name.
     if (const auto record = CorpInfoStore(m_session.db()).load(); record && *record) {
-        m_session.corpName = (*record)->corpName;
-        m_session.obligorNo = (*record)->obligorNo;
-        m_session.taxNo = (*record)->taxNo;
+        ApplyCorpInfo(m_session, **record);
     }
 }
 
