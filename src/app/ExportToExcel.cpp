@@ -23,7 +23,8 @@ QString sheetName(const QString &name)
     return s.isEmpty() ? QStringLiteral("Sheet1") : s;
 }
 
-bool writeWorkbook(const QString &path, const QString &name, const SqlResult &rows)
+bool writeWorkbook(const QString &path, const QString &name, const SqlResult &rows,
+                   const QStringList &moneyColumns)
 {
     const QByteArray file = QFile::encodeName(path);
     lxw_workbook *workbook = workbook_new(file.constData());
@@ -38,6 +39,10 @@ bool writeWorkbook(const QString &path, const QString &name, const SqlResult &ro
         worksheet_write_string(sheet, 0, lxw_col_t(c), rows.columnName(c).toUtf8().constData(),
                                nullptr);
     }
+    QList<bool> isMoney;
+    for (int c = 0; c < rows.columnCount(); ++c) {
+        isMoney << moneyColumns.contains(rows.columnName(c), Qt::CaseInsensitive);
+    }
     for (int r = 0; r < rows.rowCount(); ++r) {
         const lxw_row_t row = lxw_row_t(r + 1);
         for (int c = 0; c < rows.columnCount(); ++c) {
@@ -46,11 +51,11 @@ bool writeWorkbook(const QString &path, const QString &name, const SqlResult &ro
             if (v.isNull() || !v.isValid()) {
                 continue;
             }
-            if (v.metaType() == QMetaType::fromType<Money>()) {
+            if (v.metaType() == QMetaType::fromType<Money>() || isMoney.at(c)) {
                 // A spreadsheet cell is a binary double; this is the one place an amount
                 // leaves the exact type, on its way out of the program.
-                worksheet_write_number(sheet, row, col, v.value<Money>().toDoubleForDisplay(),
-                                       moneyFormat);
+                worksheet_write_number(sheet, row, col,
+                                       SqlResult::toMoney(v).toDoubleForDisplay(), moneyFormat);
             } else if (v.metaType().id() == QMetaType::LongLong || v.metaType().id() == QMetaType::Int) {
                 worksheet_write_number(sheet, row, col, double(v.toLongLong()), nullptr);
             } else if (v.metaType().id() == QMetaType::Double) {
@@ -78,11 +83,11 @@ QString NextExportPath(const QString &name)
 }
 
 QString ExportToExcel(Database &db, const QString &sql, const QString &name, FileOpener &opener,
-                      MessageService &messages)
+                      MessageService &messages, const QStringList &moneyColumns)
 {
     const auto rows = db.query(sql);
     const QString path = rows ? NextExportPath(name) : QString();
-    if (!rows || !writeWorkbook(path, name, *rows)) {
+    if (!rows || !writeWorkbook(path, name, *rows, moneyColumns)) {
         if (!path.isEmpty()) {
             QFile::remove(path);
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class Database;
 class FileOpener;
@@ -12,8 +13,12 @@ class MessageService;
 // numbers, texts as texts. A statement that fails writes no file; the user then hears
 // "文件没有找到！", as when the workbook cannot be opened. Returns the path written, or
 // empty text.
+//
+// Columns read straight from a money column are written as amounts by themselves; an
+// expression over money (sum(应发工资) as 合计) has no declared type and comes back as an
+// integer of ten-thousandths, so name such columns in `moneyColumns`.
 QString ExportToExcel(Database &db, const QString &sql, const QString &name, FileOpener &opener,
-                      MessageService &messages);
+                      MessageService &messages, const QStringList &moneyColumns = {});
 
 // The file ExportToExcel would write next for `name` (deleting a stale one it may reuse).
 QString NextExportPath(const QString &name);

@@ -40,6 +40,23 @@ TEST(Export, WritesNumberedWorkbooksAndOpensThem)
     EXPECT_TRUE(csv.contains(QStringLiteral("工资所得税,外方,4000"))) << csv.toStdString();
 }
 
+TEST(Export, AggregatesNamedAsMoneyAreWrittenInYuan)
+{
+    TestApp app;
+    RecordingFileOpener opener;
+    ScriptedMessageService messages;
+    const QString path = ExportToExcel(app.db(),
+                                       QStringLiteral("select sum(BaseMoney) as 合计, count(*) as 人数 from TaxBase"),
+                                       QStringLiteral("合计"), opener, messages, {QStringLiteral("合计")});
+    ASSERT_FALSE(path.isEmpty());
+    QProcess p;
+    p.start(QStringLiteral("xlsx2csv"), {path});
+    ASSERT_TRUE(p.waitForFinished(10000));
+    const QString csv = QString::fromUtf8(p.readAllStandardOutput());
+    // 800 + 4000 in yuan, not 48000000 ten-thousandths; the count stays a plain number.
+    EXPECT_TRUE(csv.contains(QStringLiteral("4800.00,2"))) << csv.toUtf8().toStdString();
+}
+
 TEST(Export, NextNumberWhenTheFileCannotBeDeleted)
 {
     TestApp app;
