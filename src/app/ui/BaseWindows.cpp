@@ -4,9 +4,11 @@
 #include "app/ui/HelpWindow.h"
 #include "app/ui/QtMessageService.h"
 
+#include <QFormLayout>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -18,6 +20,14 @@ QFont ProgramFont()
                            QStringLiteral("Noto Sans CJK SC")});
     font.setPointSize(9);
     return font;
+}
+
+QLabel *AddLabelledRow(QFormLayout *form, const QString &text, QWidget *field)
+{
+    auto *label = new QLabel(text, field->parentWidget());
+    label->setBuddy(field);
+    form->addRow(label, field);
+    return label;
 }
 
 void CenterOnScreen(QWidget *window)

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QBoxLayout;
+class QFormLayout;
 class QPushButton;
 class QVBoxLayout;
 class QLabel;
@@ -13,6 +14,8 @@ class QLabel;
 // 9-point SimSun, falling back to the installed CJK serif face.
 QFont ProgramFont();
 void CenterOnScreen(QWidget *window);
+// Adds "label: field" to a form, the label's mnemonic leading to the field; returns the label.
+QLabel *AddLabelledRow(QFormLayout *form, const QString &text, QWidget *field);
 
 // The white band at the top of a dialog: a picture and the dialog's title in large type.
 class Banner final : public QWidget

@@ -28,15 +28,10 @@ TfrmAddUser::TfrmAddUser(Session &session, QWidget *parent)
     m_remark->setMinimumWidth(220);
     auto *form = new QFormLayout(body());
     form->setContentsMargins(0, 0, 0, 0);
-    auto row = [&](const QString &text, QLineEdit *edit) {
-        auto *label = new QLabel(text, body());
-        label->setBuddy(edit);
-        form->addRow(label, edit);
-    };
-    row(QStringLiteral("用户名(&U):"), m_name);
-    row(QStringLiteral("密 码(&N):"), m_password);
-    row(QStringLiteral("确认密码(&C):"), m_confirm);
-    row(QStringLiteral("说 明(&E):"), m_remark);
+    AddLabelledRow(form, QStringLiteral("用户名(&U):"), m_name);
+    AddLabelledRow(form, QStringLiteral("密 码(&N):"), m_password);
+    AddLabelledRow(form, QStringLiteral("确认密码(&C):"), m_confirm);
+    AddLabelledRow(form, QStringLiteral("说 明(&E):"), m_remark);
     m_name->setFocus();
 
     const auto users = UserStore(session.db()).loadAll();

@@ -35,15 +35,10 @@ TfrmChangePwd::TfrmChangePwd(Session &session, const QString &userName, QWidget 
     m_confirm = passwordBox(body(), "confirmEdit");
     auto *form = new QFormLayout(body());
     form->setContentsMargins(0, 0, 0, 0);
-    auto row = [&](const QString &text, QLineEdit *edit) {
-        auto *label = new QLabel(text, body());
-        label->setBuddy(edit);
-        form->addRow(label, edit);
-    };
-    row(QStringLiteral("用户名(&U):"), user);
-    row(QStringLiteral("旧密码(&O):"), m_old);
-    row(QStringLiteral("新密码(&N):"), m_new);
-    row(QStringLiteral("确认新密码(&C):"), m_confirm);
+    AddLabelledRow(form, QStringLiteral("用户名(&U):"), user);
+    AddLabelledRow(form, QStringLiteral("旧密码(&O):"), m_old);
+    AddLabelledRow(form, QStringLiteral("新密码(&N):"), m_new);
+    AddLabelledRow(form, QStringLiteral("确认新密码(&C):"), m_confirm);
 
     // Hidden rows take no room in the layout, so the dialog shrinks by their height.
     m_asksOld = !ChangesWithoutOldPassword(session.currentUser, userName);

@@ -33,9 +33,7 @@ TfrmCorpInfo::TfrmCorpInfo(Session &session, QWidget *parent)
         auto *edit = new QLineEdit(body());
         edit->setMaxLength(r.width);
         edit->setMinimumWidth(300);
-        auto *label = new QLabel(QString::fromUtf8(r.label), body());
-        label->setBuddy(edit);
-        form->addRow(label, edit);
+        AddLabelledRow(form, QString::fromUtf8(r.label), edit);
         m_edits.append({r.field, edit});
     }
 

@@ -19,14 +19,9 @@ TfrmDept::TfrmDept(Database &db, MessageService &messages, QWidget *parent)
     m_name = new QLineEdit(body());
     m_remark = new QLineEdit(body());
     m_name->setMinimumWidth(240);
-    auto addRow = [&](const QString &text, QLineEdit *edit) {
-        auto *label = new QLabel(text, body());
-        label->setBuddy(edit);
-        form->addRow(label, edit);
-    };
-    addRow(QStringLiteral("部门编号(&S):"), m_code);
-    addRow(QStringLiteral("部门名称(&N):"), m_name);
-    addRow(QStringLiteral("说明(&E):"), m_remark);
+    AddLabelledRow(form, QStringLiteral("部门编号(&S):"), m_code);
+    AddLabelledRow(form, QStringLiteral("部门名称(&N):"), m_name);
+    AddLabelledRow(form, QStringLiteral("说明(&E):"), m_remark);
     keepEnterFromSaving();
 }
 
