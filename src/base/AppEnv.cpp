@@ -1,4 +1,4 @@
-#include "app/AppEnv.h"
+#include "base/AppEnv.h"
 
 #include <QDir>
 #include <QFileInfo>

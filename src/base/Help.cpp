@@ -1,6 +1,6 @@
-#include "app/Help.h"
+#include "base/Help.h"
 
-#include "app/AppEnv.h"
+#include "base/AppEnv.h"
 
 QString HelpFolder()
 {

@@ -1,4 +1,4 @@
-#include "app/MessageService.h"
+#include "base/MessageService.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "app/Money.h"
+#include "base/Money.h"
 
 #include <algorithm>
 #include <limits>

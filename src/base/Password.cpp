@@ -1,6 +1,6 @@
-#include "app/Password.h"
+#include "base/Password.h"
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 
 #include <QStringDecoder>
 

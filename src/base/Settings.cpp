@@ -1,6 +1,6 @@
-#include "app/Settings.h"
+#include "base/Settings.h"
 
-#include "app/AppEnv.h"
+#include "base/AppEnv.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 
-#include "app/MessageService.h"
+#include "base/MessageService.h"
 
 #include <QStringEncoder>
 

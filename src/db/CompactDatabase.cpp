@@ -1,4 +1,4 @@
-#include "app/CompactDatabase.h"
+#include "db/CompactDatabase.h"
 
 #include "db/Database.h"
 

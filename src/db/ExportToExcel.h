@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/WorkbookWriter.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +21,3 @@ class MessageService;
 // integer of ten-thousandths, so name such columns in `moneyColumns`.
 QString ExportToExcel(Database &db, const QString &sql, const QString &name, FileOpener &opener,
                       MessageService &messages, const QStringList &moneyColumns = {});
-
-// The file ExportToExcel would write next for `name` (deleting a stale one it may reuse).
-QString NextExportPath(const QString &name);

@@ -1,15 +1,15 @@
-#include "app/Guards.h"
+#include "shell/Guards.h"
 
 QString GuardMessage(Guarded action, const QStringList &openWindows)
 {
     switch (action) {
     case Guarded::WageCalc:
-        if (openWindows.contains(QStringLiteral("TFrmReissue"))) {
+        if (openWindows.contains(QStringLiteral("BackPayWindow"))) {
             return QStringLiteral("请先关闭\"补发工资\"再进行此操作！");
         }
         break;
     case Guarded::Reissue:
-        if (openWindows.contains(QStringLiteral("TFrmWageCalc"))) {
+        if (openWindows.contains(QStringLiteral("WageSheetWindow"))) {
             return QStringLiteral("请先关闭\"工资计算\"再进行此操作！");
         }
         break;

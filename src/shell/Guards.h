@@ -4,7 +4,7 @@
 #include <QStringList>
 
 // The functions that may not open while a conflicting window is open, and what the user is
-// told. Window classes are given by their object names ("TFrmWageCalc", "TFrmReissue").
+// told. Window classes are given by their object names ("WageSheetWindow", "BackPayWindow").
 
 enum class Guarded { None, WageCalc, Reissue, BackupRestore };
 

@@ -1,6 +1,8 @@
-#include "app/Session.h"
+#include "shell/Session.h"
 
-#include "app/Password.h"
+#include "maintenance/CorpInfoStore.h"
+
+#include "base/Password.h"
 #include "db/Sql.h"
 
 bool Session::openDatabase()
@@ -9,4 +11,11 @@ bool Session::openDatabase()
     // The connection string is built anew each time, as the settings dialog may have
     // changed the path in between.
     return m_db.openConnection(BuildConnectionString(databasePath, DatabasePassword()));
+}
+
+void Session::applyCorpInfo(const CorpInfo &info)
+{
+    corpName = info.corpName;
+    obligorNo = info.obligorNo;
+    taxNo = info.taxNo;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 class MessageService;
+struct CorpInfo;
 
 // The values of one run that every window reads: the one database connection, the file in
 // use, the logged-in user, the company record's name and numbers, and the tax rate sets held
@@ -30,6 +31,10 @@ public:
     QString corpName;
     QString obligorNo;
     QString taxNo;
+
+    // Makes the company record's values the run's (name, withholding agent's number, tax
+    // number), which the returns and the browser read.
+    void applyCorpInfo(const CorpInfo &info);
 
     // Only the user named exactly "admin" (case included) is the system user.
     bool isAdmin() const { return currentUser == QLatin1String("admin"); }

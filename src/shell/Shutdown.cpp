@@ -1,10 +1,10 @@
-#include "app/Shutdown.h"
+#include "shell/Shutdown.h"
 
-#include "app/AppEnv.h"
-#include "app/CompactDatabase.h"
-#include "app/Password.h"
-#include "app/Session.h"
-#include "app/Settings.h"
+#include "base/AppEnv.h"
+#include "db/CompactDatabase.h"
+#include "base/Password.h"
+#include "shell/Session.h"
+#include "base/Settings.h"
 
 namespace {
 const QString kKey = QStringLiteral("LastCompactDate");

@@ -1,9 +1,9 @@
-#include "app/Startup.h"
+#include "shell/Startup.h"
 
-#include "app/AppEnv.h"
-#include "app/MessageService.h"
-#include "app/Session.h"
-#include "app/Settings.h"
+#include "base/AppEnv.h"
+#include "base/MessageService.h"
+#include "shell/Session.h"
+#include "base/Settings.h"
 #include "maintenance/CorpInfoStore.h"
 
 namespace {
@@ -59,7 +59,7 @@ bool LoadCorpInfo(Session &session, const std::function<bool()> &showCorpInfo)
             return false;
         }
         if (*record) {
-            ApplyCorpInfo(session, **record);
+            session.applyCorpInfo(**record);
             return true;
         }
         if (!showCorpInfo()) {

@@ -1,6 +1,6 @@
-#include "app/UserRules.h"
+#include "shell/UserRules.h"
 
-#include "app/Password.h"
+#include "base/Password.h"
 #include "db/Schema.h"
 
 LoginAttempts::Result LoginAttempts::press(const QString &typedName, const QString &password)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UserStore.h"
+#include "shell/UserStore.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "app/UserStore.h"
+#include "shell/UserStore.h"
 
-#include "app/Password.h"
+#include "base/Password.h"
 #include "db/Database.h"
 
 std::optional<QList<UserRow>> UserStore::loadAll()

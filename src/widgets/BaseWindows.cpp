@@ -1,8 +1,8 @@
-#include "app/ui/BaseWindows.h"
+#include "widgets/BaseWindows.h"
 
-#include "app/ui/Icons.h"
-#include "app/ui/HelpWindow.h"
-#include "app/ui/QtMessageService.h"
+#include "widgets/Icons.h"
+#include "widgets/HelpWindow.h"
+#include "widgets/QtMessageService.h"
 
 #include <QFormLayout>
 #include <QFrame>
@@ -77,14 +77,14 @@ void Banner::paintEvent(QPaintEvent *)
                m_text);
 }
 
-T_QXDialog::T_QXDialog(QWidget *parent) : QDialog(parent)
+BaseDialog::BaseDialog(QWidget *parent) : QDialog(parent)
 {
     setFont(ProgramFont());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setSizeGripEnabled(false);
 }
 
-void T_QXDialog::showEvent(QShowEvent *event)
+void BaseDialog::showEvent(QShowEvent *event)
 {
     if (!isWindow()) {
         // Inside a child window of the main window: the frame sizes and places it, and
@@ -100,10 +100,10 @@ void T_QXDialog::showEvent(QShowEvent *event)
     CenterOnScreen(this);
 }
 
-T_OKCancelDialog::T_OKCancelDialog(Buttons buttons, const QString &banner,
+OkCancelDialog::OkCancelDialog(Buttons buttons, const QString &banner,
                                    const QString &bannerIcon, QWidget *parent,
                                    const QString &helpKeyword)
-    : T_QXDialog(parent)
+    : BaseDialog(parent)
 {
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -168,11 +168,11 @@ T_OKCancelDialog::T_OKCancelDialog(Buttons buttons, const QString &banner,
         h->addSpacing(10);
         h->addLayout(column);
     }
-    connect(m_ok, &QPushButton::clicked, this, &T_OKCancelDialog::pressOk);
+    connect(m_ok, &QPushButton::clicked, this, &OkCancelDialog::pressOk);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void T_OKCancelDialog::keepEnterFromSaving()
+void OkCancelDialog::keepEnterFromSaving()
 {
     // Not auto-default either: a dialog without a default button would otherwise promote the
     // first auto-default button when shown.
@@ -180,7 +180,7 @@ void T_OKCancelDialog::keepEnterFromSaving()
     m_ok->setAutoDefault(false);
 }
 
-bool T_OKCancelDialog::pressOk()
+bool OkCancelDialog::pressOk()
 {
     if (!onOk()) {
         return false;
@@ -189,7 +189,7 @@ bool T_OKCancelDialog::pressOk()
     return true;
 }
 
-T_QXForm::T_QXForm(QWidget *parent) : QWidget(parent)
+FunctionWindow::FunctionWindow(QWidget *parent) : QWidget(parent)
 {
     setFont(ProgramFont());
     setAttribute(Qt::WA_DeleteOnClose);

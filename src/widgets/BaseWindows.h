@@ -38,11 +38,11 @@ private:
 
 // A dialog with a fixed border, the program's font, centred on the screen. Put inside a child
 // window of the main window it is an ordinary widget: that frame sizes and places it.
-class T_QXDialog : public QDialog
+class BaseDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit T_QXDialog(QWidget *parent = nullptr);
+    explicit BaseDialog(QWidget *parent = nullptr);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -51,14 +51,14 @@ protected:
 // A dialog with "确定" (default) and "取消" (Esc). The subclass fills body() and decides in
 // onOk() whether the dialog may close: pressOk() runs it, so tests press the button without
 // exec().
-class T_OKCancelDialog : public T_QXDialog
+class OkCancelDialog : public BaseDialog
 {
     Q_OBJECT
 public:
     enum class Buttons { Horizontal, Vertical };
 
     // `banner` may be empty (no band). `helpKeyword` adds "帮助(&H)" opening that topic.
-    T_OKCancelDialog(Buttons buttons, const QString &banner, const QString &bannerIcon,
+    OkCancelDialog(Buttons buttons, const QString &banner, const QString &bannerIcon,
                      QWidget *parent = nullptr, const QString &helpKeyword = {});
 
     QWidget *body() const { return m_body; }
@@ -86,9 +86,9 @@ private:
 };
 
 // A child window inside the main window: shown when created, destroyed when closed.
-class T_QXForm : public QWidget
+class FunctionWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit T_QXForm(QWidget *parent = nullptr);
+    explicit FunctionWindow(QWidget *parent = nullptr);
 };

@@ -1,4 +1,4 @@
-#include "app/ui/EditHelpers.h"
+#include "widgets/EditHelpers.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "app/ui/HelpWindow.h"
+#include "widgets/HelpWindow.h"
 
-#include "app/Help.h"
-#include "app/MessageService.h"
+#include "base/Help.h"
+#include "base/MessageService.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "app/ui/TfrmProgressBar.h"
+#include "widgets/ProgressWindow.h"
 
-#include "app/MessageService.h"
-#include "app/ui/BaseWindows.h"
+#include "base/MessageService.h"
+#include "widgets/BaseWindows.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -10,12 +10,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TfrmProgressBar::TfrmProgressBar(MessageService &messages, QWidget *parent)
+ProgressWindow::ProgressWindow(MessageService &messages, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint
                           | Qt::WindowTitleHint),
       m_messages(messages)
 {
-    setObjectName(QStringLiteral("TfrmProgressBar"));
+    setObjectName(QStringLiteral("ProgressWindow"));
     setFont(ProgramFont());
     auto *v = new QVBoxLayout(this);
     v->setContentsMargins(16, 14, 16, 14);
@@ -31,7 +31,7 @@ TfrmProgressBar::TfrmProgressBar(MessageService &messages, QWidget *parent)
     v->addWidget(m_cancel, 0, Qt::AlignRight);
 }
 
-void TfrmProgressBar::begin(const QString &caption, const QString &hint, int maximum, int step)
+void ProgressWindow::begin(const QString &caption, const QString &hint, int maximum, int step)
 {
     m_finishing = false;
     setWindowTitle(caption);
@@ -45,19 +45,19 @@ void TfrmProgressBar::begin(const QString &caption, const QString &hint, int max
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void TfrmProgressBar::advance()
+void ProgressWindow::advance()
 {
     m_bar->setValue(qMin(m_bar->maximum(), m_bar->value() + m_step));
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void TfrmProgressBar::finish()
+void ProgressWindow::finish()
 {
     m_finishing = true;
     hide();
 }
 
-void TfrmProgressBar::focusLost()
+void ProgressWindow::focusLost()
 {
     if (m_finishing || m_asking || !isVisible()) {
         return;
@@ -69,7 +69,7 @@ void TfrmProgressBar::focusLost()
     m_asking = false;
 }
 
-void TfrmProgressBar::changeEvent(QEvent *event)
+void ProgressWindow::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {

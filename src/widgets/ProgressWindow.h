@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Progress.h"
+#include "base/Progress.h"
 
 #include <QWidget>
 
@@ -12,11 +12,11 @@ class QPushButton;
 // The shared progress window of the long runs: stays on top, no border icons. Losing the
 // focus in the middle of a run asks whether to interrupt; "Yes" only hides the window, the
 // run itself goes on to its end.
-class TfrmProgressBar final : public QWidget, public Progress
+class ProgressWindow final : public QWidget, public Progress
 {
     Q_OBJECT
 public:
-    explicit TfrmProgressBar(MessageService &messages, QWidget *parent = nullptr);
+    explicit ProgressWindow(MessageService &messages, QWidget *parent = nullptr);
 
     void begin(const QString &caption, const QString &hint, int maximum, int step = 1) override;
     void advance() override;

@@ -1,4 +1,4 @@
-#include "app/ui/QtFileDialogs.h"
+#include "widgets/QtFileDialogs.h"
 
 #include <QApplication>
 #include <QFileDialog>

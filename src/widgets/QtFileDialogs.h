@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FileDialogs.h"
+#include "base/FileDialogs.h"
 
 // The file dialogs as real modal dialogs over the active window.
 class QtFileDialogs final : public FileDialogs

@@ -1,4 +1,4 @@
-#include "app/ui/QtMessageService.h"
+#include "widgets/QtMessageService.h"
 
 #include <QApplication>
 #include <QMessageBox>

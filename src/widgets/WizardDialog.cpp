@@ -1,6 +1,6 @@
-#include "app/ui/T_HImageWizardDialog.h"
+#include "widgets/WizardDialog.h"
 
-#include "app/ui/BaseWindows.h"
+#include "widgets/BaseWindows.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -9,7 +9,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-T_HImageWizardDialog::T_HImageWizardDialog(QWidget *parent) : QDialog(parent)
+WizardDialog::WizardDialog(QWidget *parent) : QDialog(parent)
 {
     setFont(ProgramFont());
     setWindowFlags((windowFlags() | Qt::WindowMinimizeButtonHint) & ~Qt::WindowContextHelpButtonHint);
@@ -59,14 +59,14 @@ T_HImageWizardDialog::T_HImageWizardDialog(QWidget *parent) : QDialog(parent)
     // The client area of the frame: 472 × 333.
     setFixedSize(472, 333);
 
-    connect(m_back, &QPushButton::clicked, this, &T_HImageWizardDialog::goBack);
-    connect(m_next, &QPushButton::clicked, this, &T_HImageWizardDialog::goNext);
-    connect(m_finish, &QPushButton::clicked, this, &T_HImageWizardDialog::finish);
+    connect(m_back, &QPushButton::clicked, this, &WizardDialog::goBack);
+    connect(m_next, &QPushButton::clicked, this, &WizardDialog::goNext);
+    connect(m_finish, &QPushButton::clicked, this, &WizardDialog::finish);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     updateButtons();
 }
 
-int T_HImageWizardDialog::addPage(QWidget *page, const QString &title)
+int WizardDialog::addPage(QWidget *page, const QString &title)
 {
     const int index = m_pages->addWidget(page);
     m_titles.append(title);
@@ -74,23 +74,23 @@ int T_HImageWizardDialog::addPage(QWidget *page, const QString &title)
     return index;
 }
 
-int T_HImageWizardDialog::currentPage() const
+int WizardDialog::currentPage() const
 {
     return m_pages->currentIndex();
 }
 
-int T_HImageWizardDialog::pageCount() const
+int WizardDialog::pageCount() const
 {
     return m_pages->count();
 }
 
-void T_HImageWizardDialog::setCurrentPage(int index)
+void WizardDialog::setCurrentPage(int index)
 {
     m_pages->setCurrentIndex(index);
     updateButtons();
 }
 
-bool T_HImageWizardDialog::goNext()
+bool WizardDialog::goNext()
 {
     const int i = currentPage();
     if (i + 1 >= pageCount() || !leavePage(i)) {
@@ -100,7 +100,7 @@ bool T_HImageWizardDialog::goNext()
     return true;
 }
 
-bool T_HImageWizardDialog::goBack()
+bool WizardDialog::goBack()
 {
     if (currentPage() <= 0) {
         return false;
@@ -109,7 +109,7 @@ bool T_HImageWizardDialog::goBack()
     return true;
 }
 
-bool T_HImageWizardDialog::finish()
+bool WizardDialog::finish()
 {
     if (currentPage() != pageCount() - 1 || !leavePage(currentPage()) || !onFinish()) {
         return false;
@@ -118,7 +118,7 @@ bool T_HImageWizardDialog::finish()
     return true;
 }
 
-void T_HImageWizardDialog::updateButtons()
+void WizardDialog::updateButtons()
 {
     const int i = currentPage();
     const int n = pageCount();

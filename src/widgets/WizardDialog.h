@@ -9,11 +9,11 @@ class QStackedWidget;
 // The wizard frame: a white top panel with the step's title, the pages, and a bottom panel
 // with "上一步(&B)", "下一步(&N)", "取消" and "完成(&F)". Subclasses add pages and decide in
 // leavePage() whether the user may go on.
-class T_HImageWizardDialog : public QDialog
+class WizardDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit T_HImageWizardDialog(QWidget *parent = nullptr);
+    explicit WizardDialog(QWidget *parent = nullptr);
 
     // Adds a page with the title shown above it while it is current.
     int addPage(QWidget *page, const QString &title);

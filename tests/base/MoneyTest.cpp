@@ -1,5 +1,5 @@
-#include "app/Money.h"
-#include "app/TextHelpers.h"
+#include "base/Money.h"
+#include "base/TextHelpers.h"
 
 #include <gtest/gtest.h>
 

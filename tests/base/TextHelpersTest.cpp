@@ -1,6 +1,6 @@
-#include "app/MessageService.h"
-#include "app/Password.h"
-#include "app/TextHelpers.h"
+#include "base/MessageService.h"
+#include "base/Password.h"
+#include "base/TextHelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 #include "TestApp.h"
 
-#include "app/CompactDatabase.h"
-#include "app/ExportToExcel.h"
-#include "app/Help.h"
-#include "app/MessageService.h"
-#include "app/Password.h"
-#include "app/Settings.h"
+#include "db/CompactDatabase.h"
+#include "db/ExportToExcel.h"
+#include "base/Help.h"
+#include "base/MessageService.h"
+#include "base/Password.h"
+#include "base/Settings.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "TestApp.h"
 
-#include "app/MessageService.h"
-#include "app/Password.h"
-#include "app/Session.h"
-#include "app/Settings.h"
-#include "app/Shutdown.h"
+#include "base/MessageService.h"
+#include "base/Password.h"
+#include "shell/Session.h"
+#include "base/Settings.h"
+#include "shell/Shutdown.h"
 
 #include <QDir>
 #include <QFileInfo>

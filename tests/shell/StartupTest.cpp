@@ -1,9 +1,9 @@
 #include "TestApp.h"
 
-#include "app/MessageService.h"
-#include "app/Session.h"
-#include "app/Settings.h"
-#include "app/Startup.h"
+#include "base/MessageService.h"
+#include "shell/Session.h"
+#include "base/Settings.h"
+#include "shell/Startup.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
 #include "TestApp.h"
 
-#include "app/Password.h"
-#include "app/UserRules.h"
-#include "app/UserStore.h"
+#include "base/Password.h"
+#include "shell/UserRules.h"
+#include "shell/UserStore.h"
 
 #include <gtest/gtest.h>
 

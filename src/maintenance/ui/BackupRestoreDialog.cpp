@@ -1,7 +1,7 @@
-#include "maintenance/ui/TfrmBackupRestore.h"
+#include "maintenance/ui/BackupRestoreDialog.h"
 
-#include "app/FileDialogs.h"
-#include "app/MessageService.h"
+#include "base/FileDialogs.h"
+#include "base/MessageService.h"
 #include "maintenance/BackupRestore.h"
 
 #include <QApplication>
@@ -43,11 +43,11 @@ struct WaitCursor
 
 } // namespace
 
-TfrmBackupRestore::TfrmBackupRestore(const QString &databasePath, MessageService &messages,
+BackupRestoreDialog::BackupRestoreDialog(const QString &databasePath, MessageService &messages,
                                      FileDialogs &files, QWidget *parent)
-    : T_QXDialog(parent), m_databasePath(databasePath), m_messages(messages), m_files(files)
+    : BaseDialog(parent), m_databasePath(databasePath), m_messages(messages), m_files(files)
 {
-    setObjectName(QStringLiteral("TfrmBackupRestore"));
+    setObjectName(QStringLiteral("BackupRestoreDialog"));
     setWindowTitle(QStringLiteral("备份恢复数据库"));
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -78,21 +78,21 @@ TfrmBackupRestore::TfrmBackupRestore(const QString &databasePath, MessageService
 
     m_backupRadio->setChecked(true);
     updateGroups();
-    connect(m_backupRadio, &QRadioButton::toggled, this, &TfrmBackupRestore::updateGroups);
-    connect(browseBackupButton, &QToolButton::clicked, this, &TfrmBackupRestore::browseBackup);
-    connect(browseRestoreButton, &QToolButton::clicked, this, &TfrmBackupRestore::browseRestore);
-    connect(m_backupButton, &QPushButton::clicked, this, &TfrmBackupRestore::backup);
-    connect(m_restoreButton, &QPushButton::clicked, this, &TfrmBackupRestore::restore);
+    connect(m_backupRadio, &QRadioButton::toggled, this, &BackupRestoreDialog::updateGroups);
+    connect(browseBackupButton, &QToolButton::clicked, this, &BackupRestoreDialog::browseBackup);
+    connect(browseRestoreButton, &QToolButton::clicked, this, &BackupRestoreDialog::browseRestore);
+    connect(m_backupButton, &QPushButton::clicked, this, &BackupRestoreDialog::backup);
+    connect(m_restoreButton, &QPushButton::clicked, this, &BackupRestoreDialog::restore);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TfrmBackupRestore::updateGroups()
+void BackupRestoreDialog::updateGroups()
 {
     m_backupGroup->setEnabled(m_backupRadio->isChecked());
     m_restoreGroup->setEnabled(!m_backupRadio->isChecked());
 }
 
-void TfrmBackupRestore::browseBackup()
+void BackupRestoreDialog::browseBackup()
 {
     const QString name = m_files.saveFile(QStringLiteral("备份数据库"), QStringLiteral("*.mdb (*.mdb)"), {});
     if (!name.isEmpty()) {
@@ -100,7 +100,7 @@ void TfrmBackupRestore::browseBackup()
     }
 }
 
-void TfrmBackupRestore::browseRestore()
+void BackupRestoreDialog::browseRestore()
 {
     const QString name = m_files.openFile(QStringLiteral("恢复数据库"), QStringLiteral("*.mdb (*.mdb)"), {});
     if (!name.isEmpty()) {
@@ -108,7 +108,7 @@ void TfrmBackupRestore::browseRestore()
     }
 }
 
-void TfrmBackupRestore::backup()
+void BackupRestoreDialog::backup()
 {
     if (m_backupEdit->text().trimmed().isEmpty()) {
         m_messages.showInfo(QStringLiteral("备份数据库名不能为空！"));
@@ -119,7 +119,7 @@ void TfrmBackupRestore::backup()
     BackupDatabase(m_databasePath, m_backupEdit->text(), m_messages);
 }
 
-void TfrmBackupRestore::restore()
+void BackupRestoreDialog::restore()
 {
     if (m_restoreEdit->text().trimmed().isEmpty()) {
         m_messages.showInfo(QStringLiteral("请选择要恢复的数据库！"));

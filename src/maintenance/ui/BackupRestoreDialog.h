@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/BaseWindows.h"
+#include "widgets/BaseWindows.h"
 
 class FileDialogs;
 class MessageService;
@@ -11,11 +11,11 @@ class QGroupBox;
 
 // "备份恢复数据库": copies the database file out, or an earlier copy over it. The caller
 // closes the connection before and opens it after.
-class TfrmBackupRestore final : public T_QXDialog
+class BackupRestoreDialog final : public BaseDialog
 {
     Q_OBJECT
 public:
-    TfrmBackupRestore(const QString &databasePath, MessageService &messages, FileDialogs &files,
+    BackupRestoreDialog(const QString &databasePath, MessageService &messages, FileDialogs &files,
                       QWidget *parent = nullptr);
 
     QRadioButton *backupRadio() const { return m_backupRadio; }

@@ -1,18 +1,20 @@
-#include "maintenance/ui/TfrmCorpInfo.h"
+#include "maintenance/ui/CompanyInfoDialog.h"
 
-#include "app/MessageService.h"
-#include "app/Session.h"
+#include "base/MessageService.h"
 
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 
-TfrmCorpInfo::TfrmCorpInfo(Session &session, QWidget *parent)
-    : T_OKCancelDialog(Buttons::Horizontal, QStringLiteral("企业基本信息"), QStringLiteral("corp"),
+CompanyInfoDialog::CompanyInfoDialog(Database &db, MessageService &messages, CorpInfoSaved onSaved,
+                                     QWidget *parent)
+    : OkCancelDialog(Buttons::Horizontal, QStringLiteral("企业基本信息"), QStringLiteral("corp"),
                        parent),
-      m_session(session)
+      m_db(db),
+      m_messages(messages),
+      m_onSaved(std::move(onSaved))
 {
-    setObjectName(QStringLiteral("TfrmCorpInfo"));
+    setObjectName(QStringLiteral("CompanyInfoDialog"));
     setWindowTitle(QStringLiteral("企业信息"));
     auto *form = new QFormLayout(body());
     form->setContentsMargins(0, 0, 0, 0);
@@ -37,9 +39,9 @@ TfrmCorpInfo::TfrmCorpInfo(Session &session, QWidget *parent)
         m_edits.append({r.field, edit});
     }
 
-    const auto record = CorpInfoStore(session.db()).load();
+    const auto record = CorpInfoStore(db).load();
     if (!record) {
-        session.messages().showError(QStringLiteral("查询数据库失败！"));
+        messages.showError(QStringLiteral("查询数据库失败！"));
         return;
     }
     m_usable = true;
@@ -55,7 +57,7 @@ TfrmCorpInfo::TfrmCorpInfo(Session &session, QWidget *parent)
     }
 }
 
-QLineEdit *TfrmCorpInfo::edit(CorpField field) const
+QLineEdit *CompanyInfoDialog::edit(CorpField field) const
 {
     for (const auto &[f, e] : m_edits) {
         if (f == field) {
@@ -65,7 +67,7 @@ QLineEdit *TfrmCorpInfo::edit(CorpField field) const
     return nullptr;
 }
 
-CorpInfo TfrmCorpInfo::values() const
+CorpInfo CompanyInfoDialog::values() const
 {
     return {edit(CorpField::CorpName)->text(), edit(CorpField::ObligorNo)->text(),
             edit(CorpField::Address)->text(),  edit(CorpField::Tel)->text(),
@@ -73,24 +75,28 @@ CorpInfo TfrmCorpInfo::values() const
             edit(CorpField::TaxNo)->text()};
 }
 
-bool TfrmCorpInfo::onOk()
+bool CompanyInfoDialog::onOk()
 {
     const CorpInfo info = values();
     const CorpField missing = CheckCorpInfo(info);
     if (missing != CorpField::None) {
-        m_session.messages().showInfo(CorpInfoMessage(missing));
+        m_messages.showInfo(CorpInfoMessage(missing));
         edit(missing)->setFocus();
         return false;
     }
-    if (!SaveCorpInfo(m_session, info)) {
-        m_session.messages().showError(QStringLiteral("保存失败！"));
+    const auto saved = SaveCorpInfo(m_db, info);
+    if (!saved) {
+        m_messages.showError(QStringLiteral("保存失败！"));
         return false;
+    }
+    if (m_onSaved) {
+        m_onSaved(*saved);
     }
     return true;
 }
 
-bool ShowCorpInfo(Session &session, QWidget *parent)
+bool ShowCorpInfo(Database &db, MessageService &messages, CorpInfoSaved onSaved, QWidget *parent)
 {
-    TfrmCorpInfo dialog(session, parent);
+    CompanyInfoDialog dialog(db, messages, std::move(onSaved), parent);
     return dialog.isUsable() && dialog.exec() == QDialog::Accepted;
 }

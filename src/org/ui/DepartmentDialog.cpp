@@ -1,15 +1,15 @@
-#include "org/ui/TfrmDept.h"
+#include "org/ui/DepartmentDialog.h"
 
-#include "app/MessageService.h"
-#include "app/ui/EditHelpers.h"
+#include "base/MessageService.h"
+#include "widgets/EditHelpers.h"
 
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-TfrmDept::TfrmDept(Database &db, MessageService &messages, QWidget *parent)
-    : T_OKCancelDialog(Buttons::Horizontal, QStringLiteral("添加部门"), QStringLiteral("dept"),
+DepartmentDialog::DepartmentDialog(Database &db, MessageService &messages, QWidget *parent)
+    : OkCancelDialog(Buttons::Horizontal, QStringLiteral("添加部门"), QStringLiteral("dept"),
                        parent),
       m_store(db), m_messages(messages)
 {
@@ -25,13 +25,13 @@ TfrmDept::TfrmDept(Database &db, MessageService &messages, QWidget *parent)
     keepEnterFromSaving();
 }
 
-void TfrmDept::setCaption(const QString &text)
+void DepartmentDialog::setCaption(const QString &text)
 {
     setWindowTitle(text);
     banner()->setText(text);
 }
 
-void TfrmDept::openForAdd(const QString &parentCode, int parentLevel)
+void DepartmentDialog::openForAdd(const QString &parentCode, int parentLevel)
 {
     setCaption(QStringLiteral("添加部门"));
     m_state = DeptEditState{};
@@ -41,7 +41,7 @@ void TfrmDept::openForAdd(const QString &parentCode, int parentLevel)
     m_code->setFocus();
 }
 
-bool TfrmDept::openForModify(const QString &code)
+bool DepartmentDialog::openForModify(const QString &code)
 {
     setCaption(QStringLiteral("修改部门信息"));
     m_state = DeptEditState{};
@@ -67,7 +67,7 @@ bool TfrmDept::openForModify(const QString &code)
     return true;
 }
 
-bool TfrmDept::onOk()
+bool DepartmentDialog::onOk()
 {
     const DeptInput input{m_code->text(), m_name->text(), m_remark->text()};
     const DeptCheckResult result = SaveDept(m_store, m_messages, input, m_state);
@@ -85,14 +85,14 @@ bool TfrmDept::onOk()
 bool AddDept(Database &db, MessageService &messages, const QString &parentCode, int parentLevel,
              QWidget *parent)
 {
-    TfrmDept dialog(db, messages, parent);
+    DepartmentDialog dialog(db, messages, parent);
     dialog.openForAdd(parentCode, parentLevel);
     return dialog.exec() == QDialog::Accepted;
 }
 
 bool ModifyDept(Database &db, MessageService &messages, const QString &code, QWidget *parent)
 {
-    TfrmDept dialog(db, messages, parent);
+    DepartmentDialog dialog(db, messages, parent);
     dialog.openForModify(code);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -3,7 +3,7 @@
 #include "org/DepartmentStore.h"
 #include "org/DeptRules.h"
 
-#include "app/ui/BaseWindows.h"
+#include "widgets/BaseWindows.h"
 
 class Database;
 class MessageService;
@@ -11,11 +11,11 @@ class QLineEdit;
 
 // The department dialog: a new department below a parent, or the name and remark of an
 // existing one. Accepted when the row was saved.
-class TfrmDept final : public T_OKCancelDialog
+class DepartmentDialog final : public OkCancelDialog
 {
     Q_OBJECT
 public:
-    TfrmDept(Database &db, MessageService &messages, QWidget *parent = nullptr);
+    DepartmentDialog(Database &db, MessageService &messages, QWidget *parent = nullptr);
 
     void openForAdd(const QString &parentCode, int parentLevel);
     // False (after telling the user) when the department could not be loaded.

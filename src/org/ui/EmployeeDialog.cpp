@@ -1,8 +1,8 @@
-#include "org/ui/TfrmEmp.h"
+#include "org/ui/EmployeeDialog.h"
 
-#include "app/AppEnv.h"
-#include "app/MessageService.h"
-#include "app/ui/EditHelpers.h"
+#include "base/AppEnv.h"
+#include "base/MessageService.h"
+#include "widgets/EditHelpers.h"
 #include "org/DepartmentStore.h"
 
 #include <QComboBox>
@@ -14,8 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-TfrmEmp::TfrmEmp(Database &db, MessageService &messages, QWidget *parent)
-    : T_OKCancelDialog(Buttons::Horizontal, QStringLiteral("添加员工"), QStringLiteral("users"),
+EmployeeDialog::EmployeeDialog(Database &db, MessageService &messages, QWidget *parent)
+    : OkCancelDialog(Buttons::Horizontal, QStringLiteral("添加员工"), QStringLiteral("users"),
                        parent),
       m_store(db), m_messages(messages)
 {
@@ -23,7 +23,7 @@ TfrmEmp::TfrmEmp(Database &db, MessageService &messages, QWidget *parent)
     EnterToNextControl(this);
 }
 
-void TfrmEmp::build()
+void EmployeeDialog::build()
 {
     QWidget *page = body();
     auto *grid = new QGridLayout(page);
@@ -98,9 +98,9 @@ void TfrmEmp::build()
     grid->setColumnMinimumWidth(3, 170);
 
     keepEnterFromSaving();
-    connect(m_type, &QComboBox::currentIndexChanged, this, &TfrmEmp::applyNationalityDefault);
-    connect(m_inService, &QRadioButton::clicked, this, &TfrmEmp::stateClicked);
-    connect(m_departed, &QRadioButton::clicked, this, &TfrmEmp::stateClicked);
+    connect(m_type, &QComboBox::currentIndexChanged, this, &EmployeeDialog::applyNationalityDefault);
+    connect(m_inService, &QRadioButton::clicked, this, &EmployeeDialog::stateClicked);
+    connect(m_departed, &QRadioButton::clicked, this, &EmployeeDialog::stateClicked);
 
     setTabOrder(m_code, m_name);
     setTabOrder(m_name, m_sex);
@@ -118,23 +118,23 @@ void TfrmEmp::build()
     setTabOrder(m_address, m_remark);
 }
 
-void TfrmEmp::setCaption(const QString &text)
+void EmployeeDialog::setCaption(const QString &text)
 {
     setWindowTitle(text);
     banner()->setText(text);
 }
 
-void TfrmEmp::applyNationalityDefault()
+void EmployeeDialog::applyNationalityDefault()
 {
     m_nationality->setText(NationalityDefault(m_type->currentText()));
 }
 
-void TfrmEmp::stateClicked()
+void EmployeeDialog::stateClicked()
 {
     m_departure->setEnabled(m_departed->isChecked());
 }
 
-void TfrmEmp::openForAdd(const QString &deptId)
+void EmployeeDialog::openForAdd(const QString &deptId)
 {
     setCaption(QStringLiteral("添加员工"));
     m_state = EmpEditState{};
@@ -152,7 +152,7 @@ void TfrmEmp::openForAdd(const QString &deptId)
     m_code->setFocus();
 }
 
-bool TfrmEmp::openForModify(const QString &empId)
+bool EmployeeDialog::openForModify(const QString &empId)
 {
     setCaption(QStringLiteral("修改员工信息"));
     m_state = EmpEditState{};
@@ -206,7 +206,7 @@ bool TfrmEmp::openForModify(const QString &empId)
     return true;
 }
 
-EmpInput TfrmEmp::input() const
+EmpInput EmployeeDialog::input() const
 {
     EmpInput in;
     in.fields = m_loaded;
@@ -227,7 +227,7 @@ EmpInput TfrmEmp::input() const
     return in;
 }
 
-bool TfrmEmp::onOk()
+bool EmployeeDialog::onOk()
 {
     const EmpCheckResult result = SaveEmp(m_store, m_messages, input(), m_state);
     if (result.ok()) {
@@ -249,14 +249,14 @@ bool TfrmEmp::onOk()
 
 bool AddEmp(Database &db, MessageService &messages, const QString &deptId, QWidget *parent)
 {
-    TfrmEmp dialog(db, messages, parent);
+    EmployeeDialog dialog(db, messages, parent);
     dialog.openForAdd(deptId);
     return dialog.exec() == QDialog::Accepted;
 }
 
 bool ModifyEmp(Database &db, MessageService &messages, const QString &empId, QWidget *parent)
 {
-    TfrmEmp dialog(db, messages, parent);
+    EmployeeDialog dialog(db, messages, parent);
     dialog.openForModify(empId);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -3,7 +3,7 @@
 #include "org/EmpRules.h"
 #include "org/EmployeeStore.h"
 
-#include "app/ui/BaseWindows.h"
+#include "widgets/BaseWindows.h"
 
 class Database;
 class MessageService;
@@ -14,11 +14,11 @@ class QRadioButton;
 
 // The employee dialog: a new employee of a department, or every field of an existing one
 // except its code and department. Accepted when the row was saved.
-class TfrmEmp final : public T_OKCancelDialog
+class EmployeeDialog final : public OkCancelDialog
 {
     Q_OBJECT
 public:
-    TfrmEmp(Database &db, MessageService &messages, QWidget *parent = nullptr);
+    EmployeeDialog(Database &db, MessageService &messages, QWidget *parent = nullptr);
 
     void openForAdd(const QString &deptId);
     // False (after telling the user) when the employee could not be loaded.

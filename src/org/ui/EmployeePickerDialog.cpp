@@ -1,6 +1,6 @@
-#include "org/ui/TFrmGetEmpleeeID.h"
+#include "org/ui/EmployeePickerDialog.h"
 
-#include "app/MessageService.h"
+#include "base/MessageService.h"
 #include "org/EmployeeStore.h"
 
 #include <QHeaderView>
@@ -9,9 +9,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-TFrmGetEmpleeeID::TFrmGetEmpleeeID(const QString &fragment, const QList<EmpPickRow> &rows,
+EmployeePickerDialog::EmployeePickerDialog(const QString &fragment, const QList<EmpPickRow> &rows,
                                    QWidget *parent)
-    : T_OKCancelDialog(Buttons::Horizontal, QString(), QString(), parent)
+    : OkCancelDialog(Buttons::Horizontal, QString(), QString(), parent)
 {
     setWindowTitle(fragment);
     auto *layout = new QVBoxLayout(body());
@@ -45,10 +45,10 @@ TFrmGetEmpleeeID::TFrmGetEmpleeeID(const QString &fragment, const QList<EmpPickR
 
     okButton()->setText(QStringLiteral("选择"));
     cancelButton()->hide();
-    connect(m_table, &QTableWidget::cellDoubleClicked, this, &T_OKCancelDialog::pressOk);
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, &OkCancelDialog::pressOk);
 }
 
-QString TFrmGetEmpleeeID::currentEmpId() const
+QString EmployeePickerDialog::currentEmpId() const
 {
     if (m_table->rowCount() == 0) {
         return {};
@@ -66,7 +66,7 @@ QString PickEmpByName(Database &db, MessageService &messages, const QString &fra
         messages.showError(QStringLiteral("查询数据库失败！"));
         return {};
     }
-    TFrmGetEmpleeeID dialog(f, *rows, parent);
+    EmployeePickerDialog dialog(f, *rows, parent);
     dialog.exec();
     return dialog.currentEmpId();
 }

@@ -2,7 +2,7 @@
 
 #include "org/OrgTypes.h"
 
-#include "app/ui/BaseWindows.h"
+#include "widgets/BaseWindows.h"
 
 class Database;
 class MessageService;
@@ -12,11 +12,11 @@ class QPushButton;
 // The small picker of the personal queries: the employees whose name contains a fragment.
 // However it is closed, the employee under the cursor is the answer, so its one button is
 // "选择" (the default: Enter on the list picks) and it has no "取消".
-class TFrmGetEmpleeeID final : public T_OKCancelDialog
+class EmployeePickerDialog final : public OkCancelDialog
 {
     Q_OBJECT
 public:
-    TFrmGetEmpleeeID(const QString &fragment, const QList<EmpPickRow> &rows,
+    EmployeePickerDialog(const QString &fragment, const QList<EmpPickRow> &rows,
                      QWidget *parent = nullptr);
 
     // The code on the row under the cursor (the first row when the user did not move).

@@ -1,7 +1,7 @@
-#include "org/ui/TfrmEmpMove.h"
+#include "org/ui/EmployeeTransferDialog.h"
 
-#include "app/MessageService.h"
-#include "app/ui/EditHelpers.h"
+#include "base/MessageService.h"
+#include "widgets/EditHelpers.h"
 #include "org/DepartmentStore.h"
 #include "org/EmpRules.h"
 
@@ -11,9 +11,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TfrmEmpMove::TfrmEmpMove(Database &db, MessageService &messages, const QString &empId,
+EmployeeTransferDialog::EmployeeTransferDialog(Database &db, MessageService &messages, const QString &empId,
                          const QString &empName, const QString &currentDeptId, QWidget *parent)
-    : T_OKCancelDialog(Buttons::Vertical, QStringLiteral("员工调动"), QStringLiteral("users"),
+    : OkCancelDialog(Buttons::Vertical, QStringLiteral("员工调动"), QStringLiteral("users"),
                        parent),
       m_store(db), m_messages(messages), m_empId(empId)
 {
@@ -54,7 +54,7 @@ TfrmEmpMove::TfrmEmpMove(Database &db, MessageService &messages, const QString &
     m_target->setCurrentIndex(-1);
 }
 
-bool TfrmEmpMove::onOk()
+bool EmployeeTransferDialog::onOk()
 {
     const int i = m_target->currentIndex();
     const QString target = i >= 0 ? m_target->itemData(i).value<TMyDept>().deptId : QString();
@@ -68,6 +68,6 @@ bool TfrmEmpMove::onOk()
 bool MoveEmp(Database &db, MessageService &messages, const QString &empId, const QString &empName,
              const QString &currentDeptId, QWidget *parent)
 {
-    TfrmEmpMove dialog(db, messages, empId, empName, currentDeptId, parent);
+    EmployeeTransferDialog dialog(db, messages, empId, empName, currentDeptId, parent);
     return dialog.exec() == QDialog::Accepted;
 }

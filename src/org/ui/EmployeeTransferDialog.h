@@ -2,7 +2,7 @@
 
 #include "org/EmployeeStore.h"
 
-#include "app/ui/BaseWindows.h"
+#include "widgets/BaseWindows.h"
 
 class Database;
 class MessageService;
@@ -18,11 +18,11 @@ struct TMyDept
 Q_DECLARE_METATYPE(TMyDept)
 
 // Transfer of one employee to another department. Accepted when the transfer was written.
-class TfrmEmpMove final : public T_OKCancelDialog
+class EmployeeTransferDialog final : public OkCancelDialog
 {
     Q_OBJECT
 public:
-    TfrmEmpMove(Database &db, MessageService &messages, const QString &empId,
+    EmployeeTransferDialog(Database &db, MessageService &messages, const QString &empId,
                 const QString &empName, const QString &currentDeptId, QWidget *parent = nullptr);
 
     QLineEdit *codeEdit() const { return m_code; }

@@ -1,12 +1,12 @@
-#include "org/ui/TfrmDeptEmp.h"
+#include "org/ui/OrgBrowserWindow.h"
 
-#include "app/MessageService.h"
+#include "base/MessageService.h"
 #include "org/DeptRules.h"
 #include "org/DeptTree.h"
 #include "org/EmpRules.h"
-#include "org/ui/TfrmDept.h"
-#include "org/ui/TfrmEmp.h"
-#include "org/ui/TfrmEmpMove.h"
+#include "org/ui/DepartmentDialog.h"
+#include "org/ui/EmployeeDialog.h"
+#include "org/ui/EmployeeTransferDialog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -39,9 +39,9 @@ bool isFixedDept(const QString &deptId)
 
 } // namespace
 
-TfrmDeptEmp::TfrmDeptEmp(Database &db, MessageService &messages, const QString &corpName,
+OrgBrowserWindow::OrgBrowserWindow(Database &db, MessageService &messages, const QString &corpName,
                          QWidget *parent, Mode mode)
-    : T_QXDialog(parent), m_db(db), m_messages(messages), m_depts(db), m_emps(db),
+    : BaseDialog(parent), m_db(db), m_messages(messages), m_depts(db), m_emps(db),
       m_corpName(corpName), m_mode(mode)
 {
     setWindowTitle(mode == Mode::SelectEmp       ? QStringLiteral("选择员工")
@@ -52,22 +52,22 @@ TfrmDeptEmp::TfrmDeptEmp(Database &db, MessageService &messages, const QString &
     loadList();
 }
 
-void TfrmDeptEmp::buildUi()
+void OrgBrowserWindow::buildUi()
 {
     auto *layout = new QVBoxLayout(this);
 
     auto *deptMenu = new QMenu(this);
-    QAction *addDeptAct = deptMenu->addAction(QStringLiteral("添加部门"), this, &TfrmDeptEmp::addDept);
+    QAction *addDeptAct = deptMenu->addAction(QStringLiteral("添加部门"), this, &OrgBrowserWindow::addDept);
     QAction *modDeptAct =
-        deptMenu->addAction(QStringLiteral("修改部门信息"), this, &TfrmDeptEmp::modifyDept);
-    QAction *delDeptAct = deptMenu->addAction(QStringLiteral("删除部门"), this, &TfrmDeptEmp::deleteDept);
+        deptMenu->addAction(QStringLiteral("修改部门信息"), this, &OrgBrowserWindow::modifyDept);
+    QAction *delDeptAct = deptMenu->addAction(QStringLiteral("删除部门"), this, &OrgBrowserWindow::deleteDept);
 
     auto *empMenu = new QMenu(this);
-    QAction *addEmpAct = empMenu->addAction(QStringLiteral("添加员工"), this, &TfrmDeptEmp::addEmp);
-    QAction *modEmpAct = empMenu->addAction(QStringLiteral("修改员工信息"), this, &TfrmDeptEmp::modifyEmp);
-    QAction *delEmpAct = empMenu->addAction(QStringLiteral("删除员工"), this, &TfrmDeptEmp::deleteEmp);
+    QAction *addEmpAct = empMenu->addAction(QStringLiteral("添加员工"), this, &OrgBrowserWindow::addEmp);
+    QAction *modEmpAct = empMenu->addAction(QStringLiteral("修改员工信息"), this, &OrgBrowserWindow::modifyEmp);
+    QAction *delEmpAct = empMenu->addAction(QStringLiteral("删除员工"), this, &OrgBrowserWindow::deleteEmp);
     QAction *sep = empMenu->addSeparator();
-    QAction *moveEmpAct = empMenu->addAction(QStringLiteral("员工调动"), this, &TfrmDeptEmp::moveEmp);
+    QAction *moveEmpAct = empMenu->addAction(QStringLiteral("员工调动"), this, &OrgBrowserWindow::moveEmp);
 
     auto *bar = new QHBoxLayout;
     auto menuButton = [this](const QString &text, QMenu *menu) {
@@ -138,17 +138,17 @@ void TfrmDeptEmp::buildUi()
     splitter->setMinimumSize(840, 460);
     layout->addWidget(splitter, 1);
 
-    connect(find, &QPushButton::clicked, this, &TfrmDeptEmp::search);
-    connect(m_search, &QLineEdit::returnPressed, this, &TfrmDeptEmp::search);
-    connect(m_choose, &QPushButton::clicked, this, &TfrmDeptEmp::choose);
-    connect(m_close, &QPushButton::clicked, this, &TfrmDeptEmp::closeWindow);
-    connect(m_list, &QTableView::doubleClicked, this, &TfrmDeptEmp::choose);
-    connect(m_showDeparted, &QCheckBox::toggled, this, &TfrmDeptEmp::loadList);
+    connect(find, &QPushButton::clicked, this, &OrgBrowserWindow::search);
+    connect(m_search, &QLineEdit::returnPressed, this, &OrgBrowserWindow::search);
+    connect(m_choose, &QPushButton::clicked, this, &OrgBrowserWindow::choose);
+    connect(m_close, &QPushButton::clicked, this, &OrgBrowserWindow::closeWindow);
+    connect(m_list, &QTableView::doubleClicked, this, &OrgBrowserWindow::choose);
+    connect(m_showDeparted, &QCheckBox::toggled, this, &OrgBrowserWindow::loadList);
     connect(m_tree, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current) { nodeChanged(current); });
 }
 
-void TfrmDeptEmp::loadTree()
+void OrgBrowserWindow::loadTree()
 {
     const auto rows = m_depts.treeRows();
     if (!rows) {
@@ -175,7 +175,7 @@ void TfrmDeptEmp::loadTree()
     m_buildingTree = false;
 }
 
-void TfrmDeptEmp::loadList()
+void OrgBrowserWindow::loadList()
 {
     QTreeWidgetItem *node = m_tree->currentItem();
     if (!node) {
@@ -192,7 +192,7 @@ void TfrmDeptEmp::loadList()
     setCurrentRow(0);
 }
 
-void TfrmDeptEmp::nodeChanged(QTreeWidgetItem *current)
+void OrgBrowserWindow::nodeChanged(QTreeWidgetItem *current)
 {
     if (m_buildingTree || !current || current->data(0, DeptIdRole).toString() == m_loadedDeptId) {
         return;
@@ -200,7 +200,7 @@ void TfrmDeptEmp::nodeChanged(QTreeWidgetItem *current)
     loadList();
 }
 
-QTreeWidgetItem *TfrmDeptEmp::findNode(const QString &deptId) const
+QTreeWidgetItem *OrgBrowserWindow::findNode(const QString &deptId) const
 {
     for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
         if ((*it)->data(0, DeptIdRole).toString() == deptId) {
@@ -210,7 +210,7 @@ QTreeWidgetItem *TfrmDeptEmp::findNode(const QString &deptId) const
     return nullptr;
 }
 
-bool TfrmDeptEmp::selectDept(const QString &deptId)
+bool OrgBrowserWindow::selectDept(const QString &deptId)
 {
     QTreeWidgetItem *node = findNode(deptId);
     if (!node) {
@@ -223,13 +223,13 @@ bool TfrmDeptEmp::selectDept(const QString &deptId)
     return true;
 }
 
-QString TfrmDeptEmp::currentDeptId() const
+QString OrgBrowserWindow::currentDeptId() const
 {
     const QTreeWidgetItem *node = m_tree->currentItem();
     return node ? node->data(0, DeptIdRole).toString() : QString();
 }
 
-int TfrmDeptEmp::currentRow() const
+int OrgBrowserWindow::currentRow() const
 {
     if (m_model->isEmpty()) {
         return -1;
@@ -238,14 +238,14 @@ int TfrmDeptEmp::currentRow() const
     return row >= 0 ? row : 0;
 }
 
-void TfrmDeptEmp::setCurrentRow(int row)
+void OrgBrowserWindow::setCurrentRow(int row)
 {
     if (row >= 0 && row < m_model->rowCount()) {
         m_list->setCurrentIndex(m_model->index(row, 0));
     }
 }
 
-void TfrmDeptEmp::addDept()
+void OrgBrowserWindow::addDept()
 {
     QTreeWidgetItem *root = m_tree->topLevelItem(0);
     if (!root) {
@@ -259,7 +259,7 @@ void TfrmDeptEmp::addDept()
     }
 }
 
-void TfrmDeptEmp::modifyDept()
+void OrgBrowserWindow::modifyDept()
 {
     const QString code = currentDeptId();
     if (code.isEmpty() || isFixedDept(code)) {
@@ -273,7 +273,7 @@ void TfrmDeptEmp::modifyDept()
     }
 }
 
-void TfrmDeptEmp::deleteDept()
+void OrgBrowserWindow::deleteDept()
 {
     const QString code = currentDeptId();
     if (code.isEmpty() || isFixedDept(code)) {
@@ -288,7 +288,7 @@ void TfrmDeptEmp::deleteDept()
     }
 }
 
-void TfrmDeptEmp::addEmp()
+void OrgBrowserWindow::addEmp()
 {
     const QString code = currentDeptId();
     if (code.isEmpty()) {
@@ -303,7 +303,7 @@ void TfrmDeptEmp::addEmp()
     }
 }
 
-void TfrmDeptEmp::modifyEmp()
+void OrgBrowserWindow::modifyEmp()
 {
     const int row = currentRow();
     if (row < 0) {
@@ -316,7 +316,7 @@ void TfrmDeptEmp::modifyEmp()
     }
 }
 
-void TfrmDeptEmp::deleteEmp()
+void OrgBrowserWindow::deleteEmp()
 {
     const int row = currentRow();
     if (row < 0) {
@@ -331,7 +331,7 @@ void TfrmDeptEmp::deleteEmp()
     }
 }
 
-void TfrmDeptEmp::moveEmp()
+void OrgBrowserWindow::moveEmp()
 {
     const int row = currentRow();
     if (row < 0) {
@@ -344,7 +344,7 @@ void TfrmDeptEmp::moveEmp()
     }
 }
 
-void TfrmDeptEmp::reloadKeepingEmp(const QString &empId)
+void OrgBrowserWindow::reloadKeepingEmp(const QString &empId)
 {
     loadList();
     if (!empId.isEmpty()) {
@@ -352,7 +352,7 @@ void TfrmDeptEmp::reloadKeepingEmp(const QString &empId)
     }
 }
 
-void TfrmDeptEmp::search()
+void OrgBrowserWindow::search()
 {
     const QString text = m_search->text().trimmed();
     if (text.isEmpty()) {
@@ -373,7 +373,7 @@ void TfrmDeptEmp::search()
     }
 }
 
-void TfrmDeptEmp::choose()
+void OrgBrowserWindow::choose()
 {
     if (m_mode == Mode::Maintain) {
         return;
@@ -390,17 +390,17 @@ void TfrmDeptEmp::choose()
     emit employeeChosen(employee);
 }
 
-void TfrmDeptEmp::closeWindow()
+void OrgBrowserWindow::closeWindow()
 {
     emit closeRequested();
     reject();
 }
 
-void TfrmDeptEmp::reject()
+void OrgBrowserWindow::reject()
 {
     auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
     if (!sub) {
-        T_QXDialog::reject();
+        BaseDialog::reject();
         return;
     }
     // Hidden first: the frame's close asks this widget to close, and QDialog refuses that
@@ -414,10 +414,10 @@ namespace {
 
 std::optional<RdEmployee> runBrowser(Database &db, MessageService &messages,
                                      const QString &corpName, QWidget *parent,
-                                     TfrmDeptEmp::Mode mode)
+                                     OrgBrowserWindow::Mode mode)
 {
-    TfrmDeptEmp browser(db, messages, corpName, parent, mode);
-    QObject::connect(&browser, &TfrmDeptEmp::employeeChosen, &browser, &QDialog::accept);
+    OrgBrowserWindow browser(db, messages, corpName, parent, mode);
+    QObject::connect(&browser, &OrgBrowserWindow::employeeChosen, &browser, &QDialog::accept);
     if (browser.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
@@ -428,17 +428,17 @@ std::optional<RdEmployee> runBrowser(Database &db, MessageService &messages,
 
 void ShowDeptEmp(Database &db, MessageService &messages, const QString &corpName, QWidget *parent)
 {
-    runBrowser(db, messages, corpName, parent, TfrmDeptEmp::Mode::Maintain);
+    runBrowser(db, messages, corpName, parent, OrgBrowserWindow::Mode::Maintain);
 }
 
 std::optional<RdEmployee> SelectEmp(Database &db, MessageService &messages,
                                     const QString &corpName, QWidget *parent)
 {
-    return runBrowser(db, messages, corpName, parent, TfrmDeptEmp::Mode::SelectEmp);
+    return runBrowser(db, messages, corpName, parent, OrgBrowserWindow::Mode::SelectEmp);
 }
 
 std::optional<RdEmployee> SelectTempEmp(Database &db, MessageService &messages,
                                         const QString &corpName, QWidget *parent)
 {
-    return runBrowser(db, messages, corpName, parent, TfrmDeptEmp::Mode::SelectTempEmp);
+    return runBrowser(db, messages, corpName, parent, OrgBrowserWindow::Mode::SelectTempEmp);
 }

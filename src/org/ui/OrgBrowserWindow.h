@@ -4,7 +4,7 @@
 #include "org/EmployeeListModel.h"
 #include "org/EmployeeStore.h"
 
-#include "app/ui/BaseWindows.h"
+#include "widgets/BaseWindows.h"
 
 #include <optional>
 
@@ -25,13 +25,13 @@ class QTreeWidgetItem;
 // A dialog of its own when opened modally (maintenance and the pickers); the main window can
 // also put it into an MDI child window, where it is an ordinary widget and "关闭" and Esc
 // close that child window.
-class TfrmDeptEmp final : public T_QXDialog
+class OrgBrowserWindow final : public BaseDialog
 {
     Q_OBJECT
 public:
     enum class Mode { Maintain, SelectEmp, SelectTempEmp };
 
-    TfrmDeptEmp(Database &db, MessageService &messages, const QString &corpName,
+    OrgBrowserWindow(Database &db, MessageService &messages, const QString &corpName,
                 QWidget *parent = nullptr, Mode mode = Mode::Maintain);
 
     Mode mode() const { return m_mode; }

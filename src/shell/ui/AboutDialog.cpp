@@ -1,6 +1,6 @@
-#include "app/ui/TfrmAbout.h"
+#include "shell/ui/AboutDialog.h"
 
-#include "app/ui/Icons.h"
+#include "widgets/Icons.h"
 
 #include <QDir>
 #include <QFormLayout>
@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-QString TfrmAbout::LoginName()
+QString AboutDialog::LoginName()
 {
     for (const char *name : {"USER", "LOGNAME", "USERNAME"}) {
         const QString user = qEnvironmentVariable(name);
@@ -21,9 +21,9 @@ QString TfrmAbout::LoginName()
     return QDir::home().dirName();
 }
 
-TfrmAbout::TfrmAbout(const QString &corpName, QWidget *parent) : T_QXDialog(parent)
+AboutDialog::AboutDialog(const QString &corpName, QWidget *parent) : BaseDialog(parent)
 {
-    setObjectName(QStringLiteral("TfrmAbout"));
+    setObjectName(QStringLiteral("AboutDialog"));
     setWindowTitle(QStringLiteral("关于"));
     auto *v = new QVBoxLayout(this);
     v->setContentsMargins(18, 16, 18, 14);

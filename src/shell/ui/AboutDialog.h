@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/ui/BaseWindows.h"
+#include "widgets/BaseWindows.h"
 
 // "关于": the program, its version and to whom it is licensed.
-class TfrmAbout final : public T_QXDialog
+class AboutDialog final : public BaseDialog
 {
     Q_OBJECT
 public:
-    TfrmAbout(const QString &corpName, QWidget *parent = nullptr);
+    AboutDialog(const QString &corpName, QWidget *parent = nullptr);
     // The login name of the person running the program.
     static QString LoginName();
 };

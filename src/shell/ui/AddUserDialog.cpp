@@ -1,19 +1,19 @@
-#include "app/ui/TfrmAddUser.h"
+#include "shell/ui/AddUserDialog.h"
 
-#include "app/MessageService.h"
-#include "app/Session.h"
-#include "app/UserRules.h"
+#include "base/MessageService.h"
+#include "shell/Session.h"
+#include "shell/UserRules.h"
 
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 
-TfrmAddUser::TfrmAddUser(Session &session, QWidget *parent)
-    : T_OKCancelDialog(Buttons::Horizontal, QStringLiteral("添加新用户"), QStringLiteral("users"),
+AddUserDialog::AddUserDialog(Session &session, QWidget *parent)
+    : OkCancelDialog(Buttons::Horizontal, QStringLiteral("添加新用户"), QStringLiteral("users"),
                        parent),
       m_session(session)
 {
-    setObjectName(QStringLiteral("TfrmAddUser"));
+    setObjectName(QStringLiteral("AddUserDialog"));
     setWindowTitle(QStringLiteral("添加用户"));
     m_name = new QLineEdit(body());
     m_name->setMaxLength(10);
@@ -43,7 +43,7 @@ TfrmAddUser::TfrmAddUser(Session &session, QWidget *parent)
     m_usable = true;
 }
 
-bool TfrmAddUser::onOk()
+bool AddUserDialog::onOk()
 {
     const AddUserCheck check = CheckAddUser(m_users, m_name->text(), m_password->text(),
                                             m_confirm->text());
@@ -62,6 +62,6 @@ bool TfrmAddUser::onOk()
 
 bool ShowAddUser(Session &session, QWidget *parent)
 {
-    TfrmAddUser dialog(session, parent);
+    AddUserDialog dialog(session, parent);
     return dialog.isUsable() && dialog.exec() == QDialog::Accepted;
 }

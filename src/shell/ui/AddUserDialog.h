@@ -1,17 +1,17 @@
 #pragma once
 
-#include "app/UserStore.h"
-#include "app/ui/BaseWindows.h"
+#include "shell/UserStore.h"
+#include "widgets/BaseWindows.h"
 
 class Session;
 class QLineEdit;
 
 // "添加用户".
-class TfrmAddUser final : public T_OKCancelDialog
+class AddUserDialog final : public OkCancelDialog
 {
     Q_OBJECT
 public:
-    TfrmAddUser(Session &session, QWidget *parent = nullptr);
+    AddUserDialog(Session &session, QWidget *parent = nullptr);
 
     bool isUsable() const { return m_usable; }
     QLineEdit *nameEdit() const { return m_name; }

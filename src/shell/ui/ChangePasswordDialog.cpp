@@ -1,9 +1,9 @@
-#include "app/ui/TfrmChangePwd.h"
+#include "shell/ui/ChangePasswordDialog.h"
 
-#include "app/MessageService.h"
-#include "app/Session.h"
-#include "app/UserRules.h"
-#include "app/UserStore.h"
+#include "base/MessageService.h"
+#include "shell/Session.h"
+#include "shell/UserRules.h"
+#include "shell/UserStore.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -20,13 +20,13 @@ QLineEdit *passwordBox(QWidget *parent, const char *name)
 }
 } // namespace
 
-TfrmChangePwd::TfrmChangePwd(Session &session, const QString &userName, QWidget *parent)
-    : T_OKCancelDialog(Buttons::Horizontal, QStringLiteral("修改用户密码"), QStringLiteral("password"),
+ChangePasswordDialog::ChangePasswordDialog(Session &session, const QString &userName, QWidget *parent)
+    : OkCancelDialog(Buttons::Horizontal, QStringLiteral("修改用户密码"), QStringLiteral("password"),
                        parent),
       m_session(session),
       m_userName(userName)
 {
-    setObjectName(QStringLiteral("TfrmChangePwd"));
+    setObjectName(QStringLiteral("ChangePasswordDialog"));
     setWindowTitle(QStringLiteral("修改密码"));
     auto *user = new QLineEdit(userName, body());
     user->setEnabled(false);
@@ -54,7 +54,7 @@ TfrmChangePwd::TfrmChangePwd(Session &session, const QString &userName, QWidget 
     m_usable = true;
 }
 
-bool TfrmChangePwd::onOk()
+bool ChangePasswordDialog::onOk()
 {
     const ChangePwdCheck check =
         CheckChangePassword(m_session.currentUser, m_userName, m_stored, m_old->text(),
@@ -73,6 +73,6 @@ bool TfrmChangePwd::onOk()
 
 bool ShowChangePassword(Session &session, const QString &userName, QWidget *parent)
 {
-    TfrmChangePwd dialog(session, userName, parent);
+    ChangePasswordDialog dialog(session, userName, parent);
     return dialog.isUsable() && dialog.exec() == QDialog::Accepted;
 }

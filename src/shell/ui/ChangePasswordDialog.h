@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/BaseWindows.h"
+#include "widgets/BaseWindows.h"
 
 class Session;
 class QLineEdit;
@@ -8,11 +8,11 @@ class QLabel;
 
 // "修改密码" for one user. The system user changing someone else's password is not asked
 // for the old one.
-class TfrmChangePwd final : public T_OKCancelDialog
+class ChangePasswordDialog final : public OkCancelDialog
 {
     Q_OBJECT
 public:
-    TfrmChangePwd(Session &session, const QString &userName, QWidget *parent = nullptr);
+    ChangePasswordDialog(Session &session, const QString &userName, QWidget *parent = nullptr);
 
     // False when the stored password could not be read: the dialog must not be shown.
     bool isUsable() const { return m_usable; }

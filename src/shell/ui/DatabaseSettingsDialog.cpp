@@ -1,9 +1,9 @@
-#include "app/ui/TFDataBaseSetup.h"
+#include "shell/ui/DatabaseSettingsDialog.h"
 
-#include "app/AppEnv.h"
-#include "app/FileDialogs.h"
-#include "app/MessageService.h"
-#include "app/Startup.h"
+#include "base/AppEnv.h"
+#include "base/FileDialogs.h"
+#include "base/MessageService.h"
+#include "shell/Startup.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -11,14 +11,14 @@
 #include <QPushButton>
 #include <QToolButton>
 
-TFDataBaseSetup::TFDataBaseSetup(const QString &databasePath, FileDialogs &files,
+DatabaseSettingsDialog::DatabaseSettingsDialog(const QString &databasePath, FileDialogs &files,
                                  MessageService &messages, QWidget *parent)
-    : T_OKCancelDialog(Buttons::Vertical, QStringLiteral("数据库环境设置"), QStringLiteral("setup"),
+    : OkCancelDialog(Buttons::Vertical, QStringLiteral("数据库环境设置"), QStringLiteral("setup"),
                        parent),
       m_files(files),
       m_messages(messages)
 {
-    setObjectName(QStringLiteral("TFDataBaseSetup"));
+    setObjectName(QStringLiteral("DatabaseSettingsDialog"));
     setWindowTitle(QStringLiteral("数据库设置"));
     m_database = new QLineEdit(databasePath, body());
     m_database->setObjectName(QStringLiteral("databaseEdit"));
@@ -41,10 +41,10 @@ TFDataBaseSetup::TFDataBaseSetup(const QString &databasePath, FileDialogs &files
     grid->addWidget(new QLabel(QStringLiteral("用户口令："), body()), 2, 0);
     grid->addWidget(m_password, 2, 1, 1, 2);
     cancelButton()->setShortcut(Qt::Key_Escape);
-    connect(browseButton, &QToolButton::clicked, this, &TFDataBaseSetup::browse);
+    connect(browseButton, &QToolButton::clicked, this, &DatabaseSettingsDialog::browse);
 }
 
-void TFDataBaseSetup::browse()
+void DatabaseSettingsDialog::browse()
 {
     const QString chosen = m_files.openFile(QStringLiteral("请选择数据库文件(*.mdb)"),
                                             QStringLiteral("数据库文件 (*.mdb)"), GetAppDir());
@@ -53,7 +53,7 @@ void TFDataBaseSetup::browse()
     }
 }
 
-bool TFDataBaseSetup::onOk()
+bool DatabaseSettingsDialog::onOk()
 {
     // The connection is retried with what Corvane.ini holds: a path that could not be
     // written would be tried as the old one and reported as a missing database.

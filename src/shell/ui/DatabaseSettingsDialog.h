@@ -1,17 +1,17 @@
 #pragma once
 
-#include "app/ui/BaseWindows.h"
+#include "widgets/BaseWindows.h"
 
 class FileDialogs;
 class MessageService;
 class QLineEdit;
 
 // "数据库设置": where the database file lies. OK saves the three boxes into Corvane.ini.
-class TFDataBaseSetup final : public T_OKCancelDialog
+class DatabaseSettingsDialog final : public OkCancelDialog
 {
     Q_OBJECT
 public:
-    TFDataBaseSetup(const QString &databasePath, FileDialogs &files, MessageService &messages,
+    DatabaseSettingsDialog(const QString &databasePath, FileDialogs &files, MessageService &messages,
                     QWidget *parent = nullptr);
 
     QLineEdit *databaseEdit() const { return m_database; }

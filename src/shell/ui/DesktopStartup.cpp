@@ -1,10 +1,10 @@
-#include "app/ui/DesktopStartup.h"
+#include "shell/ui/DesktopStartup.h"
 
-#include "app/Session.h"
-#include "app/ui/TFDataBaseSetup.h"
-#include "app/ui/TfrmFlash.h"
-#include "app/ui/TfrmLogon.h"
-#include "maintenance/ui/TfrmCorpInfo.h"
+#include "shell/Session.h"
+#include "shell/ui/DatabaseSettingsDialog.h"
+#include "shell/ui/SplashWindow.h"
+#include "shell/ui/LoginDialog.h"
+#include "maintenance/ui/CompanyInfoDialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -27,12 +27,12 @@ DesktopStartup::DesktopStartup(Session &session, FileDialogs &files) : m_session
         };
     };
     m_hooks.showDatabaseSetup = withArrow([this, &files] {
-        TFDataBaseSetup dialog(m_session.databasePath, files, m_session.messages());
+        DatabaseSettingsDialog dialog(m_session.databasePath, files, m_session.messages());
         return dialog.exec() == QDialog::Accepted;
     });
-    m_hooks.showCorpInfo = withArrow([this] { return ShowCorpInfo(m_session, nullptr); });
+    m_hooks.showCorpInfo = withArrow([this] { return ShowCorpInfo(m_session.db(), m_session.messages(), [this](const CorpInfo &c) { m_session.applyCorpInfo(c); }, nullptr); });
     m_hooks.showLogon = [this] {
-        TfrmLogon dialog(m_session);
+        LoginDialog dialog(m_session);
         return dialog.exec() == QDialog::Accepted;
     };
 }
@@ -42,7 +42,7 @@ DesktopStartup::~DesktopStartup() = default;
 bool DesktopStartup::run()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_splash = std::make_unique<TfrmFlash>();
+    m_splash = std::make_unique<SplashWindow>();
     m_splash->show();
     m_splash->repaint();
     QElapsedTimer shown;

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/Startup.h"
+#include "shell/Startup.h"
 
 #include <memory>
 
 class FileDialogs;
 class Session;
-class TFrmMain;
-class TfrmFlash;
+class MainWindow;
+class SplashWindow;
 
 // The start-up as the user sees it: the splash, then the connection, rate sets, company
 // record and login with their real dialogs. main() may replace hooks() entries before run().
@@ -27,5 +27,5 @@ public:
 private:
     Session &m_session;
     StartupHooks m_hooks;
-    std::unique_ptr<TfrmFlash> m_splash;
+    std::unique_ptr<SplashWindow> m_splash;
 };

@@ -1,8 +1,8 @@
-#include "app/ui/TfrmLogon.h"
+#include "shell/ui/LoginDialog.h"
 
-#include "app/MessageService.h"
-#include "app/Session.h"
-#include "app/Settings.h"
+#include "base/MessageService.h"
+#include "shell/Session.h"
+#include "base/Settings.h"
 #include "db/DeliveredData.h"
 #include "maintenance/CorpInfoStore.h"
 
@@ -15,12 +15,12 @@ namespace {
 const QString kIni = QStringLiteral("Corvane.ini");
 }
 
-TfrmLogon::TfrmLogon(Session &session, QWidget *parent)
-    : T_OKCancelDialog(Buttons::Horizontal, QStringLiteral("Corvane"), QStringLiteral("login"),
+LoginDialog::LoginDialog(Session &session, QWidget *parent)
+    : OkCancelDialog(Buttons::Horizontal, QStringLiteral("Corvane"), QStringLiteral("login"),
                        parent),
       m_session(session)
 {
-    setObjectName(QStringLiteral("TfrmLogon"));
+    setObjectName(QStringLiteral("LoginDialog"));
     setWindowTitle(QStringLiteral("系统登录"));
     m_user = new QLineEdit(body());
     m_user->setObjectName(QStringLiteral("userEdit"));
@@ -72,7 +72,7 @@ TfrmLogon::TfrmLogon(Session &session, QWidget *parent)
     }
 }
 
-bool TfrmLogon::onOk()
+bool LoginDialog::onOk()
 {
     UpgradeAtLogin(m_session.db());
     m_last = m_attempts->press(m_user->text(), m_password->text());

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/UserRules.h"
-#include "app/ui/BaseWindows.h"
+#include "shell/UserRules.h"
+#include "widgets/BaseWindows.h"
 
 #include <memory>
 
@@ -10,11 +10,11 @@ class QLineEdit;
 class QLabel;
 
 // "系统登录": three attempts; the fourth press of OK gives up, as does Cancel.
-class TfrmLogon final : public T_OKCancelDialog
+class LoginDialog final : public OkCancelDialog
 {
     Q_OBJECT
 public:
-    TfrmLogon(Session &session, QWidget *parent = nullptr);
+    LoginDialog(Session &session, QWidget *parent = nullptr);
 
     QLineEdit *userEdit() const { return m_user; }
     QLineEdit *passwordEdit() const { return m_password; }

@@ -1,21 +1,21 @@
-#include "app/ui/TFrmMain.h"
+#include "shell/ui/MainWindow.h"
 
-#include "app/Calculator.h"
-#include "app/Guards.h"
-#include "app/MessageService.h"
-#include "app/Session.h"
-#include "app/Shutdown.h"
-#include "app/UserRules.h"
-#include "app/ui/BaseWindows.h"
-#include "app/ui/HelpWindow.h"
-#include "app/ui/Icons.h"
-#include "app/ui/TfrmAbout.h"
-#include "app/ui/TfrmBKGround.h"
-#include "app/ui/TfrmChangePwd.h"
-#include "app/ui/TfrmManageUser.h"
+#include "shell/Calculator.h"
+#include "shell/Guards.h"
+#include "base/MessageService.h"
+#include "shell/Session.h"
+#include "shell/Shutdown.h"
+#include "shell/UserRules.h"
+#include "widgets/BaseWindows.h"
+#include "widgets/HelpWindow.h"
+#include "widgets/Icons.h"
+#include "shell/ui/AboutDialog.h"
+#include "shell/ui/QuickLaunchWindow.h"
+#include "shell/ui/ChangePasswordDialog.h"
+#include "shell/ui/UserManagementDialog.h"
 #include "maintenance/CorpInfoStore.h"
-#include "maintenance/ui/TfrmBackupRestore.h"
-#include "maintenance/ui/TfrmCorpInfo.h"
+#include "maintenance/ui/BackupRestoreDialog.h"
+#include "maintenance/ui/CompanyInfoDialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -43,10 +43,10 @@ Guarded guardOf(const QString &id)
 
 } // namespace
 
-TFrmMain::TFrmMain(Session &session, FileDialogs &files, QWidget *parent)
+MainWindow::MainWindow(Session &session, FileDialogs &files, QWidget *parent)
     : QMainWindow(parent), m_session(session), m_files(files)
 {
-    setObjectName(QStringLiteral("TFrmMain"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Corvane"));
     setWindowIcon(ProgramIcon(QStringLiteral("app")));
     setFont(ProgramFont());
@@ -55,7 +55,7 @@ TFrmMain::TFrmMain(Session &session, FileDialogs &files, QWidget *parent)
     setCentralWidget(m_mdi);
 
     runBackupDialog = [this] {
-        TfrmBackupRestore dialog(m_session.databasePath, m_session.messages(), m_files, this);
+        BackupRestoreDialog dialog(m_session.databasePath, m_session.messages(), m_files, this);
         dialog.exec();
     };
 
@@ -65,9 +65,9 @@ TFrmMain::TFrmMain(Session &session, FileDialogs &files, QWidget *parent)
     buildQuickLaunch();
 }
 
-TFrmMain::~TFrmMain() = default;
+MainWindow::~MainWindow() = default;
 
-QAction *TFrmMain::makeAction(const QString &id, const QString &text, const QString &icon)
+QAction *MainWindow::makeAction(const QString &id, const QString &text, const QString &icon)
 {
     auto *a = new QAction(text, this);
     a->setObjectName(id);
@@ -80,7 +80,7 @@ QAction *TFrmMain::makeAction(const QString &id, const QString &text, const QStr
     return a;
 }
 
-void TFrmMain::buildMenus()
+void MainWindow::buildMenus()
 {
     QMenuBar *bar = menuBar();
     // Entries that exist but are never shown.
@@ -165,7 +165,7 @@ void TFrmMain::buildMenus()
     bar->addAction(makeAction(QStringLiteral("actExit"), QStringLiteral("退出(&X)")));
 }
 
-void TFrmMain::buildToolBar()
+void MainWindow::buildToolBar()
 {
     m_toolBar = addToolBar(QStringLiteral("工具栏"));
     m_toolBar->setObjectName(QStringLiteral("mainToolBar"));
@@ -205,9 +205,9 @@ void TFrmMain::buildToolBar()
     }
 }
 
-void TFrmMain::buildQuickLaunch()
+void MainWindow::buildQuickLaunch()
 {
-    m_quick = new TfrmBKGround;
+    m_quick = new QuickLaunchWindow;
     const std::tuple<const char *, const char *, const char *> links[] = {
         {"工资计算", "wage", "actWageCalc"},
         {"其它支付", "otherpay", "actOtherPay"},
@@ -236,9 +236,9 @@ void TFrmMain::buildQuickLaunch()
     m_quickFrame->show();
 }
 
-void TFrmMain::wireOwnFunctions()
+void MainWindow::wireOwnFunctions()
 {
-    wire(QStringLiteral("actCorpInfo"), [this] { ShowCorpInfo(m_session, this); });
+    wire(QStringLiteral("actCorpInfo"), [this] { ShowCorpInfo(m_session.db(), m_session.messages(), [this](const CorpInfo &c) { m_session.applyCorpInfo(c); }, this); });
     wire(QStringLiteral("actChangePassword"),
          [this] { ShowChangePassword(m_session, m_session.currentUser, this); });
     wire(QStringLiteral("actManageUsers"), [this] { ShowManageUsers(m_session, this); });
@@ -252,26 +252,26 @@ void TFrmMain::wireOwnFunctions()
     });
     wire(QStringLiteral("actHelp"), [this] { ShowHelp(QString(), m_session.messages()); });
     wire(QStringLiteral("actAbout"), [this] {
-        TfrmAbout about(m_session.corpName, this);
+        AboutDialog about(m_session.corpName, this);
         about.exec();
     });
     wire(QStringLiteral("actExit"), [this] { close(); });
 }
 
-QAction *TFrmMain::action(const QString &id) const
+QAction *MainWindow::action(const QString &id) const
 {
     return m_actions.value(id);
 }
 
-QStringList TFrmMain::actionIds() const
+QStringList MainWindow::actionIds() const
 {
     return m_actions.keys();
 }
 
-void TFrmMain::wire(const QString &id, std::function<void()> handler)
+void MainWindow::wire(const QString &id, std::function<void()> handler)
 {
     QAction *a = m_actions.value(id);
-    Q_ASSERT_X(a, "TFrmMain::wire", qPrintable(id));
+    Q_ASSERT_X(a, "MainWindow::wire", qPrintable(id));
     if (!a) {
         return;
     }
@@ -280,7 +280,7 @@ void TFrmMain::wire(const QString &id, std::function<void()> handler)
     a->setEnabled(id != u"actManageUsers" || m_session.isAdmin());
 }
 
-bool TFrmMain::runFunction(const QString &id)
+bool MainWindow::runFunction(const QString &id)
 {
     const auto handler = m_handlers.constFind(id);
     if (handler == m_handlers.cend()) {
@@ -295,7 +295,7 @@ bool TFrmMain::runFunction(const QString &id)
     return true;
 }
 
-QMdiSubWindow *TFrmMain::openChild(QWidget *window)
+QMdiSubWindow *MainWindow::openChild(QWidget *window)
 {
     window->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow *frame = m_mdi->addSubWindow(window);
@@ -306,7 +306,7 @@ QMdiSubWindow *TFrmMain::openChild(QWidget *window)
     return frame;
 }
 
-QStringList TFrmMain::openWindowNames() const
+QStringList MainWindow::openWindowNames() const
 {
     QStringList names;
     for (QMdiSubWindow *frame : m_mdi->subWindowList()) {
@@ -317,7 +317,7 @@ QStringList TFrmMain::openWindowNames() const
     return names;
 }
 
-bool TFrmMain::activateChild(const QString &objectName)
+bool MainWindow::activateChild(const QString &objectName)
 {
     for (QMdiSubWindow *frame : m_mdi->subWindowList()) {
         if (frame->widget() && frame->widget()->objectName() == objectName) {
@@ -331,7 +331,7 @@ bool TFrmMain::activateChild(const QString &objectName)
     return false;
 }
 
-QToolButton *TFrmMain::toolButton(const QString &caption) const
+QToolButton *MainWindow::toolButton(const QString &caption) const
 {
     for (QToolButton *b : m_toolButtons) {
         if (b->text() == caption) {
@@ -341,7 +341,7 @@ QToolButton *TFrmMain::toolButton(const QString &caption) const
     return nullptr;
 }
 
-void TFrmMain::bringForward()
+void MainWindow::bringForward()
 {
     // Whatever dialog is up (the login, a message) comes forward with the window.
     QWidget *front = QApplication::activeModalWidget();
@@ -355,7 +355,7 @@ void TFrmMain::bringForward()
     }
 }
 
-void TFrmMain::backupRestore()
+void MainWindow::backupRestore()
 {
     // The file must not be in use while it is copied or replaced.
     m_session.closeDatabase();
@@ -369,11 +369,11 @@ void TFrmMain::backupRestore()
     UpgradeAtLogin(m_session.db());
     // A restored file may belong to another company record: the returns must print its name.
     if (const auto record = CorpInfoStore(m_session.db()).load(); record && *record) {
-        ApplyCorpInfo(m_session, **record);
+        m_session.applyCorpInfo(**record);
     }
 }
 
-void TFrmMain::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (m_closing) {
         event->accept();

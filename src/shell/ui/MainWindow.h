@@ -11,7 +11,7 @@ class QMdiSubWindow;
 class QToolBar;
 class QToolButton;
 class Session;
-class TfrmBKGround;
+class QuickLaunchWindow;
 
 // The main window: menus, tool bar, and the function windows inside its MDI area, the
 // quick-launch window first.
@@ -21,14 +21,14 @@ class TfrmBKGround;
 // action, which runs the function's guard and then its handler. A function without a handler
 // is disabled everywhere; wire() gives it one:
 //
-//     window.wire("actTaxCalculator", [&] { window.openChild(new TfrmTaxCalculator(...)); });
-//     window.wire("actOtherSettings", [&] { TFrmSetTax d(..., &window); d.exec(); });
-class TFrmMain final : public QMainWindow
+//     window.wire("actTaxCalculator", [&] { window.openChild(new TaxCalculatorWindow(...)); });
+//     window.wire("actOtherSettings", [&] { DeductionSettingsDialog d(..., &window); d.exec(); });
+class MainWindow final : public QMainWindow
 {
     Q_OBJECT
 public:
-    TFrmMain(Session &session, FileDialogs &files, QWidget *parent = nullptr);
-    ~TFrmMain() override;
+    MainWindow(Session &session, FileDialogs &files, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // The action of a function; nullptr for an unknown id.
     QAction *action(const QString &id) const;
@@ -50,7 +50,7 @@ public:
     QMdiArea *mdiArea() const { return m_mdi; }
     QToolBar *toolBar() const { return m_toolBar; }
     QToolButton *toolButton(const QString &caption) const;
-    TfrmBKGround *quickLaunch() const { return m_quick; }
+    QuickLaunchWindow *quickLaunch() const { return m_quick; }
     QMdiSubWindow *quickLaunchFrame() const { return m_quickFrame; }
 
     // Brings the program forward (a second copy was started).
@@ -79,7 +79,7 @@ private:
     FileDialogs &m_files;
     QMdiArea *m_mdi;
     QToolBar *m_toolBar = nullptr;
-    TfrmBKGround *m_quick = nullptr;
+    QuickLaunchWindow *m_quick = nullptr;
     QMdiSubWindow *m_quickFrame = nullptr;
     QHash<QString, QAction *> m_actions;
     QHash<QString, std::function<void()>> m_handlers;

@@ -1,7 +1,7 @@
-#include "app/ui/TfrmBKGround.h"
+#include "shell/ui/QuickLaunchWindow.h"
 
-#include "app/ui/BaseWindows.h"
-#include "app/ui/Icons.h"
+#include "widgets/BaseWindows.h"
+#include "widgets/Icons.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -64,9 +64,9 @@ void LaunchLink::mouseReleaseEvent(QMouseEvent *event)
     }
 }
 
-TfrmBKGround::TfrmBKGround(QWidget *parent) : QWidget(parent)
+QuickLaunchWindow::QuickLaunchWindow(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("TfrmBKGround"));
+    setObjectName(QStringLiteral("QuickLaunchWindow"));
     setWindowTitle(QStringLiteral("快捷功能"));
     setWindowIcon(ProgramIcon(QStringLiteral("app")));
     setFont(ProgramFont());
@@ -76,7 +76,7 @@ TfrmBKGround::TfrmBKGround(QWidget *parent) : QWidget(parent)
     grid->setVerticalSpacing(10);
 }
 
-LaunchLink *TfrmBKGround::addLink(const QString &text, const QString &iconName, QAction *action)
+LaunchLink *QuickLaunchWindow::addLink(const QString &text, const QString &iconName, QAction *action)
 {
     auto *grid = static_cast<QGridLayout *>(layout());
     const int n = int(m_links.size());
@@ -99,7 +99,7 @@ LaunchLink *TfrmBKGround::addLink(const QString &text, const QString &iconName, 
     return link;
 }
 
-LaunchLink *TfrmBKGround::link(const QString &text) const
+LaunchLink *QuickLaunchWindow::link(const QString &text) const
 {
     for (LaunchLink *l : m_links) {
         if (l->text() == text) {
@@ -109,7 +109,7 @@ LaunchLink *TfrmBKGround::link(const QString &text) const
     return nullptr;
 }
 
-void TfrmBKGround::closeEvent(QCloseEvent *event)
+void QuickLaunchWindow::closeEvent(QCloseEvent *event)
 {
     event->ignore();
     if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget())) {
@@ -119,7 +119,7 @@ void TfrmBKGround::closeEvent(QCloseEvent *event)
     }
 }
 
-void TfrmBKGround::paintEvent(QPaintEvent *)
+void QuickLaunchWindow::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);

@@ -26,11 +26,11 @@ private:
 };
 
 // The quick-launch window, the first child of the main window. Closing it only minimises it.
-class TfrmBKGround final : public QWidget
+class QuickLaunchWindow final : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TfrmBKGround(QWidget *parent = nullptr);
+    explicit QuickLaunchWindow(QWidget *parent = nullptr);
 
     // Adds a link below the others, in two columns.
     LaunchLink *addLink(const QString &text, const QString &iconName, QAction *action);

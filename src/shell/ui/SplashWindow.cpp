@@ -1,21 +1,21 @@
-#include "app/ui/TfrmFlash.h"
+#include "shell/ui/SplashWindow.h"
 
-#include "app/ui/BaseWindows.h"
+#include "widgets/BaseWindows.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 
-TfrmFlash::TfrmFlash(QWidget *parent)
+SplashWindow::SplashWindow(QWidget *parent)
     // Not kept on top: the messages and dialogs of the start-up come up while it shows.
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
-    setObjectName(QStringLiteral("TfrmFlash"));
+    setObjectName(QStringLiteral("SplashWindow"));
     setWindowTitle(QStringLiteral("Corvane"));
     setFixedSize(602, 401);
     CenterOnScreen(this);
 }
 
-void TfrmFlash::paintEvent(QPaintEvent *)
+void SplashWindow::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);

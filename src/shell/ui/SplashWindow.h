@@ -3,11 +3,11 @@
 #include <QWidget>
 
 // The splash window shown while the program starts.
-class TfrmFlash final : public QWidget
+class SplashWindow final : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TfrmFlash(QWidget *parent = nullptr);
+    explicit SplashWindow(QWidget *parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,16 +1,16 @@
-#include "app/ui/SubsystemFunctions.h"
+#include "shell/ui/SubsystemFunctions.h"
 
-#include "app/Session.h"
-#include "app/ui/TFrmMain.h"
-#include "org/ui/TfrmDeptEmp.h"
-#include "tax/ui/TFrmSetTax.h"
-#include "tax/ui/TfrmTaxCalculator.h"
+#include "shell/Session.h"
+#include "shell/ui/MainWindow.h"
+#include "org/ui/OrgBrowserWindow.h"
+#include "tax/ui/DeductionSettingsDialog.h"
+#include "tax/ui/TaxCalculatorWindow.h"
 
 namespace {
 
 // Brings an open window of the function forward, or opens a new one.
 template <typename Window, typename Make>
-void openOnce(TFrmMain &window, const QString &objectName, Make make)
+void openOnce(MainWindow &window, const QString &objectName, Make make)
 {
     if (!window.activateChild(objectName)) {
         Window *child = make();
@@ -21,15 +21,15 @@ void openOnce(TFrmMain &window, const QString &objectName, Make make)
 
 } // namespace
 
-void WireSubsystemFunctions(TFrmMain &window, Session &session)
+void WireSubsystemFunctions(MainWindow &window, Session &session)
 {
     window.wire(QStringLiteral("actTaxCalculator"), [&window, &session] {
-        openOnce<TfrmTaxCalculator>(window, QStringLiteral("TfrmTaxCalculator"), [&session] {
-            return new TfrmTaxCalculator(session.taxRates(), session.messages());
+        openOnce<TaxCalculatorWindow>(window, QStringLiteral("TaxCalculatorWindow"), [&session] {
+            return new TaxCalculatorWindow(session.taxRates(), session.messages());
         });
     });
     window.wire(QStringLiteral("actOtherSettings"), [&window, &session] {
-        TFrmSetTax dialog(session.db(), session.taxRates(), session.messages(), &window);
+        DeductionSettingsDialog dialog(session.db(), session.taxRates(), session.messages(), &window);
         dialog.exec();
     });
     // The browser is modal: the departments and employees cannot change under an open sheet.

@@ -1,10 +1,10 @@
-#include "app/ui/TfrmManageUser.h"
+#include "shell/ui/UserManagementDialog.h"
 
-#include "app/MessageService.h"
-#include "app/Session.h"
-#include "app/UserStore.h"
-#include "app/ui/TfrmAddUser.h"
-#include "app/ui/TfrmChangePwd.h"
+#include "base/MessageService.h"
+#include "shell/Session.h"
+#include "shell/UserStore.h"
+#include "shell/ui/AddUserDialog.h"
+#include "shell/ui/ChangePasswordDialog.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -12,10 +12,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-TfrmManageUser::TfrmManageUser(Session &session, QWidget *parent)
-    : T_QXDialog(parent), m_session(session)
+UserManagementDialog::UserManagementDialog(Session &session, QWidget *parent)
+    : BaseDialog(parent), m_session(session)
 {
-    setObjectName(QStringLiteral("TfrmManageUser"));
+    setObjectName(QStringLiteral("UserManagementDialog"));
     setWindowTitle(QStringLiteral("用户管理"));
     runAddUser = [this] { return ShowAddUser(m_session, this); };
     runChangePassword = [this](const QString &user) {
@@ -46,10 +46,10 @@ TfrmManageUser::TfrmManageUser(Session &session, QWidget *parent)
         buttons->addWidget(b);
         return b;
     };
-    connect(button(QStringLiteral("添加用户")), &QPushButton::clicked, this, &TfrmManageUser::addUser);
-    connect(button(QStringLiteral("删除用户")), &QPushButton::clicked, this, &TfrmManageUser::deleteUser);
+    connect(button(QStringLiteral("添加用户")), &QPushButton::clicked, this, &UserManagementDialog::addUser);
+    connect(button(QStringLiteral("删除用户")), &QPushButton::clicked, this, &UserManagementDialog::deleteUser);
     connect(button(QStringLiteral("修改密码")), &QPushButton::clicked, this,
-            &TfrmManageUser::changePassword);
+            &UserManagementDialog::changePassword);
     buttons->addStretch();
     QPushButton *close = button(QStringLiteral("关闭"));
     close->setShortcut(Qt::Key_Escape);
@@ -59,7 +59,7 @@ TfrmManageUser::TfrmManageUser(Session &session, QWidget *parent)
     m_usable = reload();
 }
 
-bool TfrmManageUser::reload()
+bool UserManagementDialog::reload()
 {
     const auto users = UserStore(m_session.db()).loadAll();
     if (!users) {
@@ -73,13 +73,13 @@ bool TfrmManageUser::reload()
     return true;
 }
 
-QString TfrmManageUser::selectedUser() const
+QString UserManagementDialog::selectedUser() const
 {
     const QTreeWidgetItem *item = m_list->currentItem();
     return item && item->isSelected() ? item->text(0) : QString();
 }
 
-bool TfrmManageUser::selectUser(const QString &name)
+bool UserManagementDialog::selectUser(const QString &name)
 {
     for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
         if (m_list->topLevelItem(i)->text(0) == name) {
@@ -90,14 +90,14 @@ bool TfrmManageUser::selectUser(const QString &name)
     return false;
 }
 
-void TfrmManageUser::addUser()
+void UserManagementDialog::addUser()
 {
     if (runAddUser()) {
         reload();
     }
 }
 
-void TfrmManageUser::deleteUser()
+void UserManagementDialog::deleteUser()
 {
     const QString user = selectedUser();
     if (user == QLatin1String("admin")) {
@@ -114,7 +114,7 @@ void TfrmManageUser::deleteUser()
     reload();
 }
 
-void TfrmManageUser::changePassword()
+void UserManagementDialog::changePassword()
 {
     const QString user = selectedUser();
     if (user.isEmpty()) {
@@ -126,7 +126,7 @@ void TfrmManageUser::changePassword()
 
 void ShowManageUsers(Session &session, QWidget *parent)
 {
-    TfrmManageUser window(session, parent);
+    UserManagementDialog window(session, parent);
     if (window.isUsable()) {
         window.exec();
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/BaseWindows.h"
+#include "widgets/BaseWindows.h"
 
 #include <functional>
 
@@ -9,11 +9,11 @@ class QTreeWidget;
 
 // "用户管理": the list of users with add, delete and change password. Only the system user
 // gets here (the main window disables the entry for everyone else).
-class TfrmManageUser final : public T_QXDialog
+class UserManagementDialog final : public BaseDialog
 {
     Q_OBJECT
 public:
-    TfrmManageUser(Session &session, QWidget *parent = nullptr);
+    UserManagementDialog(Session &session, QWidget *parent = nullptr);
 
     bool isUsable() const { return m_usable; }
     QTreeWidget *list() const { return m_list; }

@@ -1,8 +1,8 @@
-#include "tax/ui/TFrmSetTax.h"
+#include "tax/ui/DeductionSettingsDialog.h"
 
-#include "app/MessageService.h"
-#include "app/TextHelpers.h"
-#include "app/ui/EditHelpers.h"
+#include "base/MessageService.h"
+#include "base/TextHelpers.h"
+#include "widgets/EditHelpers.h"
 #include "tax/DeductionSettings.h"
 #include "tax/TaxRates.h"
 #include "tax/TaxTexts.h"
@@ -24,8 +24,8 @@ const QString kPrintPage = QStringLiteral("打印设置");
 
 } // namespace
 
-TFrmSetTax::TFrmSetTax(Database &db, TaxRates &rates, MessageService &messages, QWidget *parent)
-    : T_QXDialog(parent), m_db(db), m_rates(rates), m_messages(messages)
+DeductionSettingsDialog::DeductionSettingsDialog(Database &db, TaxRates &rates, MessageService &messages, QWidget *parent)
+    : BaseDialog(parent), m_db(db), m_rates(rates), m_messages(messages)
 {
     setWindowTitle(QStringLiteral("扣除费用设置"));
     setObjectName(QStringLiteral("FrmSetTax"));
@@ -50,7 +50,7 @@ TFrmSetTax::TFrmSetTax(Database &db, TaxRates &rates, MessageService &messages, 
     ok->setObjectName(QStringLiteral("btnOk"));
     cancel->setObjectName(QStringLiteral("btnCancel"));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &TFrmSetTax::save);
+    connect(ok, &QPushButton::clicked, this, &DeductionSettingsDialog::save);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
@@ -61,7 +61,7 @@ TFrmSetTax::TFrmSetTax(Database &db, TaxRates &rates, MessageService &messages, 
     load();
 }
 
-QWidget *TFrmSetTax::buildDeductionPage()
+QWidget *DeductionSettingsDialog::buildDeductionPage()
 {
     auto *page = new QWidget;
     auto *form = new QFormLayout(page);
@@ -84,7 +84,7 @@ QWidget *TFrmSetTax::buildDeductionPage()
     return page;
 }
 
-QWidget *TFrmSetTax::buildPrintPage()
+QWidget *DeductionSettingsDialog::buildPrintPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
@@ -106,7 +106,7 @@ QWidget *TFrmSetTax::buildPrintPage()
     return page;
 }
 
-void TFrmSetTax::load()
+void DeductionSettingsDialog::load()
 {
     m_pages->setCurrentIndex(0);
     // The defaults stand when the table holds no row for a staff type.
@@ -120,7 +120,7 @@ void TFrmSetTax::load()
     m_regionPanel->setEnabled(title.printRegion);
 }
 
-void TFrmSetTax::save()
+void DeductionSettingsDialog::save()
 {
     const DeductionInput in = CheckDeductionInput(m_chinese->text(), m_foreign->text());
     m_chinese->setText(in.chineseText);
@@ -150,6 +150,6 @@ void TFrmSetTax::save()
 void ShowDeductionSettings(Database &db, TaxRates &rates, MessageService &messages,
                            QWidget *parent)
 {
-    TFrmSetTax dialog(db, rates, messages, parent);
+    DeductionSettingsDialog dialog(db, rates, messages, parent);
     dialog.exec();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/BaseWindows.h"
+#include "widgets/BaseWindows.h"
 
 class Database;
 class MessageService;
@@ -14,11 +14,11 @@ class TaxRates;
 // "扣除费用设置": the monthly wage deductions of Chinese and foreign staff, and whether the tax
 // returns print the region name before their title. Saving reloads the two wage rate sets so
 // that the new deductions apply at once.
-class TFrmSetTax final : public T_QXDialog
+class DeductionSettingsDialog final : public BaseDialog
 {
     Q_OBJECT
 public:
-    TFrmSetTax(Database &db, TaxRates &rates, MessageService &messages, QWidget *parent = nullptr);
+    DeductionSettingsDialog(Database &db, TaxRates &rates, MessageService &messages, QWidget *parent = nullptr);
 
     QLineEdit *chineseEdit() const { return m_chinese; }
     QLineEdit *foreignEdit() const { return m_foreign; }

@@ -1,8 +1,8 @@
-#include "tax/ui/TfrmTaxCalculator.h"
+#include "tax/ui/TaxCalculatorWindow.h"
 
-#include "app/MessageService.h"
-#include "app/TextHelpers.h"
-#include "app/ui/EditHelpers.h"
+#include "base/MessageService.h"
+#include "base/TextHelpers.h"
+#include "widgets/EditHelpers.h"
 #include "tax/IncomeTaxCalculator.h"
 #include "tax/TaxRates.h"
 #include "tax/TaxTexts.h"
@@ -38,9 +38,9 @@ QLineEdit *resultBox(QWidget *parent, const char *name)
 
 } // namespace
 
-TfrmTaxCalculator::TfrmTaxCalculator(const TaxRates &rates, MessageService &messages,
+TaxCalculatorWindow::TaxCalculatorWindow(const TaxRates &rates, MessageService &messages,
                                      QWidget *parent)
-    : T_QXForm(parent), m_rates(rates), m_messages(messages)
+    : FunctionWindow(parent), m_rates(rates), m_messages(messages)
 {
     setObjectName(QStringLiteral("frmTaxCalculator"));
     setWindowTitle(QStringLiteral("所得税计算器"));
@@ -75,7 +75,7 @@ TfrmTaxCalculator::TfrmTaxCalculator(const TaxRates &rates, MessageService &mess
     for (QLineEdit *edit : {m_deduction, m_amount}) {
         edit->setAlignment(Qt::AlignRight);
         MoneyKeyPress(edit);
-        connect(edit, &QLineEdit::returnPressed, this, &TfrmTaxCalculator::calculate);
+        connect(edit, &QLineEdit::returnPressed, this, &TaxCalculatorWindow::calculate);
     }
     m_tax = resultBox(this, "edtTax");
     m_result = resultBox(this, "edtResult");
@@ -87,11 +87,11 @@ TfrmTaxCalculator::TfrmTaxCalculator(const TaxRates &rates, MessageService &mess
     calc->setObjectName(QStringLiteral("btnCalculate"));
     close->setObjectName(QStringLiteral("btnClose"));
     calc->setDefault(true);
-    connect(calc, &QPushButton::clicked, this, &TfrmTaxCalculator::calculate);
-    connect(close, &QPushButton::clicked, this, &TfrmTaxCalculator::closeWindow);
+    connect(calc, &QPushButton::clicked, this, &TaxCalculatorWindow::calculate);
+    connect(close, &QPushButton::clicked, this, &TaxCalculatorWindow::closeWindow);
     auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     esc->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(esc, &QShortcut::activated, this, &TfrmTaxCalculator::closeWindow);
+    connect(esc, &QShortcut::activated, this, &TaxCalculatorWindow::closeWindow);
 
     // Ticking one staff box unticks the other; each box sets the deduction of its state.
     connect(m_chinese, &QCheckBox::toggled, this, [this](bool on) {
@@ -106,8 +106,8 @@ TfrmTaxCalculator::TfrmTaxCalculator(const TaxRates &rates, MessageService &mess
         }
         m_deduction->setText(on ? kForeignDeduction : kChineseDeduction);
     });
-    connect(m_types, &QListWidget::currentRowChanged, this, &TfrmTaxCalculator::showWageControls);
-    connect(m_afterTax, &QRadioButton::toggled, this, &TfrmTaxCalculator::relabelResult);
+    connect(m_types, &QListWidget::currentRowChanged, this, &TaxCalculatorWindow::showWageControls);
+    connect(m_afterTax, &QRadioButton::toggled, this, &TaxCalculatorWindow::relabelResult);
 
     auto *grid = new QGridLayout;
     grid->addWidget(m_chinese, 0, 0);
@@ -146,7 +146,7 @@ TfrmTaxCalculator::TfrmTaxCalculator(const TaxRates &rates, MessageService &mess
     m_amount->setFocus();
 }
 
-void TfrmTaxCalculator::showWageControls()
+void TaxCalculatorWindow::showWageControls()
 {
     const bool wage = m_types->currentItem()
                       && m_types->currentItem()->text() == CalculatorWageType();
@@ -156,13 +156,13 @@ void TfrmTaxCalculator::showWageControls()
     }
 }
 
-void TfrmTaxCalculator::relabelResult()
+void TaxCalculatorWindow::relabelResult()
 {
     m_resultLabel->setText(m_afterTax->isChecked() ? QStringLiteral("税前收入:")
                                                    : QStringLiteral("税后收入:"));
 }
 
-void TfrmTaxCalculator::calculate()
+void TaxCalculatorWindow::calculate()
 {
     if (m_amount->text().trimmed().isEmpty()) {
         m_messages.showInfo(TaxText::enterAmount());
@@ -209,7 +209,7 @@ void TfrmTaxCalculator::calculate()
     m_result->setText(RoundMoney(result->other).toPlainString());
 }
 
-void TfrmTaxCalculator::closeWindow()
+void TaxCalculatorWindow::closeWindow()
 {
     if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget())) {
         sub->close();
@@ -221,13 +221,13 @@ void TfrmTaxCalculator::closeWindow()
 bool ShowTaxCalculator(QMdiArea &area, const TaxRates &rates, MessageService &messages)
 {
     for (QMdiSubWindow *sub : area.subWindowList()) {
-        if (qobject_cast<TfrmTaxCalculator *>(sub->widget())) {
+        if (qobject_cast<TaxCalculatorWindow *>(sub->widget())) {
             sub->showNormal();
             area.setActiveSubWindow(sub);
             return true;
         }
     }
-    auto *calculator = new TfrmTaxCalculator(rates, messages);
+    auto *calculator = new TaxCalculatorWindow(rates, messages);
     QMdiSubWindow *sub = area.addSubWindow(calculator);
     if (!sub) {
         delete calculator;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/BaseWindows.h"
+#include "widgets/BaseWindows.h"
 
 class MessageService;
 class QCheckBox;
@@ -15,11 +15,11 @@ class TaxRates;
 // "所得税计算器": the tax on an amount of one income type, before or after tax. It writes
 // nothing. Meant to sit in a QMdiSubWindow of the main window; closing destroys it (and its
 // sub-window).
-class TfrmTaxCalculator final : public T_QXForm
+class TaxCalculatorWindow final : public FunctionWindow
 {
     Q_OBJECT
 public:
-    TfrmTaxCalculator(const TaxRates &rates, MessageService &messages, QWidget *parent = nullptr);
+    TaxCalculatorWindow(const TaxRates &rates, MessageService &messages, QWidget *parent = nullptr);
 
     QRadioButton *beforeTaxButton() const { return m_beforeTax; }
     QRadioButton *afterTaxButton() const { return m_afterTax; }
