@@ -7,8 +7,8 @@
 // The peak memory of a job is measured for 1,000 and for 10,000 rows: it may grow with the
 // rows' own texts, not with the pages drawn.
 
-#include "app/Money.h"
-#include "app/Password.h"
+#include "base/Money.h"
+#include "base/Password.h"
 #include "db/Database.h"
 #include "db/Schema.h"
 #include "returns/FormOutput.h"

@@ -1,6 +1,6 @@
 #include "returns/FormOutput.h"
 
-#include "app/Progress.h"
+#include "base/Progress.h"
 #include "returns/ReturnForm.h"
 
 #include <QPagedPaintDevice>

@@ -1,6 +1,6 @@
 #include "returns/ReturnHeading.h"
 
-#include "app/AppEnv.h"
+#include "base/AppEnv.h"
 #include "tax/DeductionSettings.h"
 
 ReturnHeading MakeReturnHeading(const QString &formTitle, const WithholdingAgent &agent,

@@ -1,7 +1,7 @@
 #include "TestApp.h"
 
-#include "app/FileDialogs.h"
-#include "app/MessageService.h"
+#include "base/FileDialogs.h"
+#include "base/MessageService.h"
 #include "returns/ui/OpenReturn.h"
 #include "returns/ui/ReturnPreviewDialog.h"
 

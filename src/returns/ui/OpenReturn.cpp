@@ -1,6 +1,6 @@
 #include "returns/ui/OpenReturn.h"
 
-#include "app/MessageService.h"
+#include "base/MessageService.h"
 #include "returns/ReturnTexts.h"
 #include "returns/ui/ReturnPreviewDialog.h"
 

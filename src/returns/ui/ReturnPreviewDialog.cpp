@@ -1,8 +1,8 @@
 #include "returns/ui/ReturnPreviewDialog.h"
 
-#include "app/AppEnv.h"
-#include "app/FileDialogs.h"
-#include "app/MessageService.h"
+#include "base/AppEnv.h"
+#include "base/FileDialogs.h"
+#include "base/MessageService.h"
 #include "returns/FormOutput.h"
 #include "returns/ReturnForm.h"
 
