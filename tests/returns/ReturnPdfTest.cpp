@@ -41,11 +41,6 @@ QString writePdf(TestApp &app, ReturnKind kind, ReturnPeriod period, bool blank 
     }
     const QString path = app.dir() + QStringLiteral("form.pdf");
     EXPECT_TRUE(WriteFormPdf(*form, path));
-    if (qEnvironmentVariableIsSet("KEEP_PDF")) {
-        const QString keep = qEnvironmentVariable("KEEP_PDF") + title + (blank ? "-blank" : "") + ".pdf";
-        QFile::remove(keep);
-        QFile::copy(path, keep);
-    }
     return path;
 }
 
