@@ -5,12 +5,15 @@
 #include <QPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 constexpr double kMmPerInch = 25.4;
-constexpr double kPadding = 1.0;      // mm between a cell's text and its lines
-constexpr double kLineWidth = 0.2;    // mm
-constexpr double kSmallestSize = 5.5; // points: below this a printed figure cannot be read
+constexpr double kPadding = 0.8;         // mm between a cell's text and its lines
+constexpr double kLineWidth = 0.2;       // mm
+constexpr double kSmallestSize = 5.5;    // points: below this a printed figure cannot be read
+constexpr double kSmallestOneLine = 6.5; // points: smaller than this, two lines read better
 
 } // namespace
 
@@ -89,23 +92,39 @@ void FormCanvas::cellText(const QRectF &mm, const QString &text, Qt::Alignment a
     }
     const QRectF inner = mm.adjusted(kPadding, 0, -kPadding, 0);
     const Qt::Alignment vertical = Qt::AlignVCenter;
+    const double base = font.pointSizeF();
     QFont f = font;
-    for (double size = font.pointSizeF(); size >= kSmallestSize; size -= 0.5) {
-        f.setPointSizeF(size);
-        if (width(text, f) <= inner.width()) {
-            this->text(inner, text, align | vertical, f);
-            return;
+    const auto oneLine = [&](double from, double to) {
+        for (double size = from; size >= to; size -= 0.5) {
+            f.setPointSizeF(size);
+            if (width(text, f) <= inner.width()) {
+                this->text(inner, text, align | vertical, f);
+                return true;
+            }
         }
-        // Two lines of a size at least as large as one line would need: wrap.
+        return false;
+    };
+    // Somewhat smaller on one line reads best; then two lines, but only for words (an amount
+    // or a number broken in two could be misread); then smaller still.
+    if (oneLine(base, kSmallestOneLine)) {
+        return;
+    }
+    const bool words = std::any_of(text.begin(), text.end(),
+                                   [](QChar c) { return c.unicode() > 0xFF || c.isSpace(); });
+    for (double size = base; words && size >= kSmallestSize; size -= 0.5) {
+        f.setPointSizeF(size);
         const QFontMetricsF metrics(f, m_painter.device());
-        const QRectF bounds =
-            metrics.boundingRect(QRectF(0, 0, px(inner.width()), px(inner.height()) * 4),
-                                 int(align) | Qt::TextWrapAnywhere, text);
+        const int flags = int(align) | Qt::TextWordWrap;
+        const QRectF bounds = metrics.boundingRect(
+            QRectF(0, 0, px(inner.width()), px(inner.height()) * 4), flags, text);
         if (bounds.height() <= px(inner.height()) && bounds.width() <= px(inner.width())) {
             m_painter.setFont(f);
-            m_painter.drawText(toDevice(inner), int(align | vertical) | Qt::TextWrapAnywhere, text);
+            m_painter.drawText(toDevice(inner), flags | int(vertical), text);
             return;
         }
+    }
+    if (oneLine(kSmallestOneLine - 0.5, kSmallestSize)) {
+        return;
     }
     f.setPointSizeF(kSmallestSize);
     const QFontMetricsF metrics(f, m_painter.device());

@@ -24,9 +24,10 @@ public:
 
     void line(double x1, double y1, double x2, double y2);
     void rect(const QRectF &mm);
-    // The text inside the rectangle (a cell), kept 1 mm from its sides. Text that does not
-    // fit on one line at the font's size is drawn smaller, on two lines if that is larger,
-    // and elided only below a size that can still be read.
+    // The text inside the rectangle (a cell), kept 0.8 mm from its sides. Text that does not
+    // fit on one line at the font's size is drawn somewhat smaller, then (words only, never
+    // a figure) on two lines, then smaller still; it is elided only below a size that can
+    // still be read.
     void cellText(const QRectF &mm, const QString &text, Qt::Alignment align, const QFont &font);
     // Text lines one under the other, centred in the rectangle (headings).
     void centredLines(const QRectF &mm, const QStringList &lines, const QFont &font);
