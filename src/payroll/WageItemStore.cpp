@@ -142,7 +142,7 @@ bool WageItemStore::deleteSnapshotRows(const QString &name)
     return m_db.exec(QStringLiteral("delete from WageItem where ItemName = ?"), {name});
 }
 
-bool WageItemStore::writeSnapshot(int year, int month)
+bool WageItemStore::writeSnapshot(int year, int month, std::optional<bool> bonusPaid)
 {
     if (!m_db.exec(QStringLiteral("insert into WageItem (ItemYear, ItemMonth, ItemName, ItemType, "
                                   "ReadOnly) select ?, ?, ItemName, ItemType, ReadOnly from "
@@ -150,14 +150,17 @@ bool WageItemStore::writeSnapshot(int year, int month)
                    {year, month})) {
         return false;
     }
-    const auto bonuses = m_db.scalar(
-        QStringLiteral("select count(*) from Wage where WageYear = ? and WageMonth = ? and "
-                       "一次性奖金 is not null and 一次性奖金 <> 0"),
-        {year, month});
-    if (!bonuses) {
-        return false;
+    if (!bonusPaid) {
+        const auto bonuses = m_db.scalar(
+            QStringLiteral("select count(*) from Wage where WageYear = ? and WageMonth = ? and "
+                           "一次性奖金 is not null and 一次性奖金 <> 0"),
+            {year, month});
+        if (!bonuses) {
+            return false;
+        }
+        bonusPaid = bonuses->toLongLong() > 0;
     }
-    if (bonuses->toLongLong() == 0) {
+    if (!*bonusPaid) {
         return true;
     }
     return m_db.exec(

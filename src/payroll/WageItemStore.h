@@ -46,8 +46,9 @@ public:
     bool dropItemColumn(const QString &name);
     bool deleteSnapshotRows(const QString &name);
     // Records the catalogue's items in use for a month, and the "基本项" row of the one-off
-    // bonus when some row of the month pays one.
-    bool writeSnapshot(int year, int month);
+    // bonus when some row of the month pays one (`bonusPaid`, when the caller knows; else the
+    // month's rows are asked).
+    bool writeSnapshot(int year, int month, std::optional<bool> bonusPaid = std::nullopt);
 
 private:
     std::optional<QList<RdWageItem>> read(const QString &sql, const QVariantList &params = {});

@@ -5,7 +5,7 @@
 #include "db/Database.h"
 #include "payroll/PayrollTexts.h"
 #include "payroll/WageComputation.h"
-#include "payroll/WageItemRules.h"
+#include "payroll/WageItemStore.h"
 #include "tax/TaxLedgerWriter.h"
 #include "tax/TaxRates.h"
 #include "tax/TaxRoutines.h"
@@ -90,20 +90,19 @@ PostResult PostWageRows(Database &db, const TaxRates &rates, const QString &post
         return {false, true, WageText::AlreadyPosted};
     }
     TaxLedgerWriter ledger(db);
-    if (!ledger.loadEmployees()) {
-        return failed(db.lastError());
-    }
+    bool bonusPaid = false;
     progress.begin(WageText::PostCaption, WageText::PostHint, int(rows.size()));
     QString error;
     for (const PostingRow &row : rows) {
         progress.advance();
+        bonusPaid |= !row.bonus.isZero();
         const auto ledgerRows = LedgerRowsFor(row, rates, year, month, postingDate);
         if (!ledgerRows) {
             error = MissingRatesMessage(row.empType, rates);
             break;
         }
         for (const RdTaxIncome &r : *ledgerRows) {
-            if (!ledger.insert(r)) {
+            if (!ledger.insert(r, row.employee ? &*row.employee : nullptr)) {
                 error = db.lastError();
                 break;
             }
@@ -114,7 +113,8 @@ PostResult PostWageRows(Database &db, const TaxRates &rates, const QString &post
     }
     progress.finish();
     if (error.isEmpty() &&
-        (!store.markPosted(year, month) || !SnapshotWageItems(db, year, month) || !tx.commit())) {
+        (!store.markPosted(year, month) ||
+         !WageItemStore(db).writeSnapshot(year, month, bonusPaid) || !tx.commit())) {
         error = db.lastError();
     }
     if (!error.isEmpty()) {

@@ -191,21 +191,32 @@ WageSheetStore::amountsByEmployee(const QStringList &columns, int year, int mont
 std::optional<std::vector<PostingRow>> WageSheetStore::postingRows(int year, int month, int run)
 {
     const QStringList have = m_db.columns(QStringLiteral("Wage"));
+    const auto fund = [&](const QString &name) {
+        return ContainsColumn(have, name) ? QStringLiteral("w.") + QuoteIdent(name)
+                                          : QStringLiteral("NULL");
+    };
     const QString sql =
         QStringLiteral(
-            "select EmpId, EmpType, 应税工资, 应发工资, %1, %2, %3, 一次性奖金 from Wage "
-            "where WageYear = ? and WageMonth = ? and WageTimes = ? and "
-            "(DeptName is null or DeptName <> ?) order by WageID")
-            .arg(selectColumn(have, WageText::Pension), selectColumn(have, WageText::Medical),
-                 selectColumn(have, WageText::Housing));
+            "select w.EmpId, w.EmpType, w.应税工资, w.应发工资, %1, %2, %3, w.一次性奖金, "
+            "e.EmpID, e.EmpName, e.IDCardNo, e.EmpType, e.DeptID, e.Address "
+            "from Wage w left join Employee e on e.EmpID = w.EmpId "
+            "where w.WageYear = ? and w.WageMonth = ? and w.WageTimes = ? and "
+            "(w.DeptName is null or w.DeptName <> ?) order by w.WageID")
+            .arg(fund(WageText::Pension), fund(WageText::Medical), fund(WageText::Housing));
     Statement st = m_db.prepare(sql);
     if (!st.isValid() || !st.bindAll({year, month, run, WageText::TotalRow})) {
         return std::nullopt;
     }
     std::vector<PostingRow> rows;
     while (st.next()) {
-        rows.push_back({st.text(0), st.text(1), moneyAt(st, 2), moneyAt(st, 3), moneyAt(st, 4),
-                        moneyAt(st, 5), moneyAt(st, 6), moneyAt(st, 7)});
+        PostingRow row{st.text(0),     st.text(1),     moneyAt(st, 2),
+                       moneyAt(st, 3), moneyAt(st, 4), moneyAt(st, 5),
+                       moneyAt(st, 6), moneyAt(st, 7), std::nullopt};
+        if (!st.rawText(8).isNull()) {
+            row.employee =
+                LedgerEmployee{st.text(9), st.text(10), st.text(11), st.text(12), st.text(13)};
+        }
+        rows.push_back(std::move(row));
     }
     if (!st.ok()) {
         return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "base/Money.h"
 #include "payroll/WageRow.h"
+#include "tax/TaxLedgerWriter.h"
 
 #include <QString>
 
@@ -30,8 +31,9 @@ struct SheetEmployee
     QString deptId;
 };
 
-// What posting reads of one row: the employee, and the stored amounts the ledger rows are
-// computed from afresh (a fund column the table lacks reads as 0).
+// What posting reads of one row: the employee, the stored amounts the ledger rows are computed
+// from afresh (a fund column the table lacks reads as 0), and the employee's fields the ledger
+// copies when Employee has his code exactly (otherwise the ledger looks him up itself).
 struct PostingRow
 {
     QString empId;
@@ -42,6 +44,7 @@ struct PostingRow
     Money medical;    // 医疗保险金
     Money housing;    // 住房公积金
     Money bonus;      // 一次性奖金
+    std::optional<LedgerEmployee> employee;
 };
 
 // The SQL of the wage sheets' rows in Wage. Every query returns nothing (std::nullopt) when

@@ -8,54 +8,58 @@ TaxLedgerWriter::TaxLedgerWriter(Database &db) : m_db(db)
         "insert into TaxIncome (TaxYear, TaxMonth, TaxType, EmpId, EmpName, EmpCardNo, EmpType, "
         "DeptID, Address, FactIncome, Income, MinusFare, TaxIncome, TaxRate, TakeOutMoney, "
         "TaxMoney, TaxDate) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    const QString select =
+        QStringLiteral("select EmpName, IDCardNo, EmpType, DeptID, Address from Employee where ");
+    m_exact = db.prepare(select + QStringLiteral("EmpID = ?"));
+    m_folded = db.prepare(select + QStringLiteral("EmpID = ? collate nocase limit 1"));
 }
 
-bool TaxLedgerWriter::loadEmployees()
+bool TaxLedgerWriter::lookUp(const QString &empId, LedgerEmployee &employee)
 {
-    Statement st = m_db.prepare(
-        QStringLiteral("select EmpID, EmpName, IDCardNo, EmpType, DeptID, Address from Employee"));
-    if (!st.isValid()) {
-        return false;
+    // The exact code first (the index answers it); another spelling of the code only when that
+    // finds nobody.
+    for (Statement *st : {&m_exact, &m_folded}) {
+        if (!st->isValid()) {
+            return false;
+        }
+        st->reset();
+        if (!st->bind(0, empId)) {
+            return false;
+        }
+        if (st->next()) {
+            employee = {st->text(0), st->text(1), st->text(2), st->text(3), st->text(4)};
+            st->reset();
+            return true;
+        }
+        if (!st->ok()) {
+            return false;
+        }
     }
-    m_exact.clear();
-    m_folded.clear();
-    while (st.next()) {
-        const QString id = st.text(0);
-        const EmpFields fields{st.text(1), st.text(2), st.text(3), st.text(4), st.text(5)};
-        m_exact.insert(id, fields);
-        m_folded.insert(id.toCaseFolded(), fields);
-    }
-    return st.ok();
+    employee = {};
+    return true;
 }
 
-const TaxLedgerWriter::EmpFields *TaxLedgerWriter::find(const QString &empId) const
+bool TaxLedgerWriter::insert(const RdTaxIncome &row, const LedgerEmployee *employee)
 {
-    auto it = m_exact.constFind(empId);
-    if (it != m_exact.constEnd()) {
-        return &*it;
+    LedgerEmployee found;
+    if (!employee) {
+        if (!lookUp(row.EmpId, found)) {
+            return false;
+        }
+        employee = &found;
     }
-    it = m_folded.constFind(empId.toCaseFolded());
-    return it != m_folded.constEnd() ? &*it : nullptr;
-}
-
-bool TaxLedgerWriter::insert(const RdTaxIncome &row)
-{
     if (!m_insert.isValid()) {
         return false;
     }
-    static const EmpFields kNobody;
-    const EmpFields *emp = find(row.EmpId);
-    if (!emp) {
-        emp = &kNobody;
-    }
     const QString taxDate = row.TaxDate.trimmed();
     m_insert.reset();
-    return m_insert.bindAll(
-               {row.TaxYear, row.TaxMonth, row.TaxType, row.EmpId, emp->name, emp->cardNo,
-                emp->type, emp->deptId, emp->address, QVariant::fromValue(row.FactIncome),
-                QVariant::fromValue(row.Income), QVariant::fromValue(row.MinusFare),
-                QVariant::fromValue(row.TaxIncome), QVariant::fromValue(row.TaxRate),
-                QVariant::fromValue(row.TakeOutMoney), QVariant::fromValue(row.TaxMoney),
-                taxDate.isEmpty() ? QVariant() : QVariant(taxDate)}) &&
+    return m_insert.bindAll({row.TaxYear, row.TaxMonth, row.TaxType, row.EmpId, employee->EmpName,
+                             employee->EmpCardNo, employee->EmpType, employee->DeptID,
+                             employee->Address, QVariant::fromValue(row.FactIncome),
+                             QVariant::fromValue(row.Income), QVariant::fromValue(row.MinusFare),
+                             QVariant::fromValue(row.TaxIncome), QVariant::fromValue(row.TaxRate),
+                             QVariant::fromValue(row.TakeOutMoney),
+                             QVariant::fromValue(row.TaxMoney),
+                             taxDate.isEmpty() ? QVariant() : QVariant(taxDate)}) &&
            m_insert.exec();
 }

@@ -2,34 +2,38 @@
 
 #include "db/Database.h"
 
-#include <QHash>
 #include <QString>
 
 struct RdTaxIncome;
 
+// The employee's fields a ledger row copies from Employee.
+struct LedgerEmployee
+{
+    QString EmpName;
+    QString EmpCardNo; // Employee.IDCardNo
+    QString EmpType;
+    QString DeptID;
+    QString Address;
+};
+
 // Writes many ledger rows with statements prepared once (posting a month of 100,000 staff).
-// Like InsertTaxIncome, each row takes the employee's name, card number, type, department and
-// address from Employee as it is now, finding him by his code ignoring case (empty fields when
-// he no longer exists); the employees are read once, up front.
+// Like InsertTaxIncome, a row carries the employee's name, card number, type, department and
+// address as Employee holds them now, empty when he no longer exists. A caller that has read
+// them already (joined to its own rows) passes them; otherwise the employee is looked up by
+// his code, ignoring case.
 class TaxLedgerWriter
 {
 public:
     explicit TaxLedgerWriter(Database &db);
 
-    // Reads every employee's ledger fields. False when Employee cannot be read.
-    bool loadEmployees();
-    // False when the insert fails (the engine's text is in the database's lastError()).
-    bool insert(const RdTaxIncome &row);
+    // False when the lookup or the insert fails (the engine's text is in lastError()).
+    bool insert(const RdTaxIncome &row, const LedgerEmployee *employee = nullptr);
 
 private:
-    struct EmpFields
-    {
-        QString name, cardNo, type, deptId, address;
-    };
-    const EmpFields *find(const QString &empId) const;
+    bool lookUp(const QString &empId, LedgerEmployee &employee);
 
     Database &m_db;
     Statement m_insert;
-    QHash<QString, EmpFields> m_exact;
-    QHash<QString, EmpFields> m_folded;
+    Statement m_exact;
+    Statement m_folded;
 };

@@ -47,7 +47,8 @@ PostingRow posting(const char *type, const char *taxable, const char *gross, con
             M(funds),
             M("0"),
             M("0"),
-            M(bonus)};
+            M(bonus),
+            std::nullopt};
 }
 
 QList<RdTaxIncome> ledgerOf(const PostingRow &row)
