@@ -12,6 +12,8 @@
 #include "payroll/WageSheet.h"
 #include "payroll/WageSheetModel.h"
 
+#include <QAbstractItemModelTester>
+
 #include <gtest/gtest.h>
 
 using PayrollFixture::addWageRow;
@@ -24,13 +26,13 @@ class Sheet : public ::testing::Test
 protected:
     void SetUp() override
     {
-        addWageRow(db(), 2005, 3, QStringLiteral("E2"), QStringLiteral("部门乙"), false,
+        addWageRow(db(), 2005, 3, QStringLiteral("E2"), QStringLiteral("B部"), false,
                    {{QStringLiteral("减除费用"), M("800")}});
         addWageRow(
-            db(), 2005, 3, QStringLiteral("E1"), QStringLiteral("部门乙"), false,
+            db(), 2005, 3, QStringLiteral("E1"), QStringLiteral("B部"), false,
             {{QStringLiteral("基本工资"), M("1000")}, {QStringLiteral("减除费用"), M("800")}});
         addWageRow(
-            db(), 2005, 3, QStringLiteral("E3"), QStringLiteral("部门甲"), false,
+            db(), 2005, 3, QStringLiteral("E3"), QStringLiteral("A部"), false,
             {{QStringLiteral("基本工资"), M("500")}, {QStringLiteral("减除费用"), M("800")}});
     }
     Database &db() { return app.db(); }
@@ -77,7 +79,7 @@ TEST_F(Sheet, ShowsTheRowsByDepartmentAndCodeWithTheTotalsRowLast)
               QStringLiteral("基本工资"));
     EXPECT_EQ(firstColumn(WageSheetModel::EmpId), (QStringList{"E3", "E1", "E2", ""}));
     EXPECT_EQ(firstColumn(WageSheetModel::DeptName),
-              (QStringList{"部门甲", "部门乙", "部门乙", "合计"}));
+              (QStringList{"A部", "B部", "B部", "合计"}));
     EXPECT_EQ(cell(3, "基本工资"), QStringLiteral("1500.00"));
     // The deduction, rate and quick deduction are not summed.
     EXPECT_EQ(cell(3, "减除费用"), QString());
@@ -135,7 +137,7 @@ TEST_F(Sheet, ADepartmentShowsItsRowsWithTotalsOverThemOnly)
 {
     ASSERT_TRUE(sheet.load(2005, 3, 1));
     model.reload();
-    model.setDeptFilter(QStringLiteral("部门甲"));
+    model.setDeptFilter(QStringLiteral("A部"));
     EXPECT_EQ(firstColumn(WageSheetModel::EmpId), (QStringList{"E3", ""}));
     EXPECT_EQ(cell(1, "基本工资"), QStringLiteral("500.00"));
     model.setDeptFilter(QString());
@@ -175,7 +177,7 @@ TEST_F(Sheet, APostedMonthShowsItsSnapshotsColumnsAndTakesNoTyping)
 {
     // January was posted with the item 津贴, renamed since.
     PayrollFixture::addItem(db(), QStringLiteral("津贴"), QStringLiteral("工资薪金所得纳税项"));
-    addWageRow(db(), 2005, 1, QStringLiteral("E1"), QStringLiteral("部门乙"), true,
+    addWageRow(db(), 2005, 1, QStringLiteral("E1"), QStringLiteral("B部"), true,
                {{QStringLiteral("津贴"), M("300")}});
     app.exec(
         QStringLiteral("insert into WageItem (ItemYear, ItemMonth, ItemName, ItemType, ReadOnly) "
@@ -226,8 +228,8 @@ TEST_F(Sheet, ComputingRefusesAnEmptyOrPostedSheet)
 
 TEST_F(Sheet, ClearingDraftsRemovesTheDraftsOfEveryMonth)
 {
-    addWageRow(db(), 2005, 2, QStringLiteral("E1"), QStringLiteral("部门乙"), true);
-    addWageRow(db(), 2004, 7, QStringLiteral("E1"), QStringLiteral("部门乙"), false);
+    addWageRow(db(), 2005, 2, QStringLiteral("E1"), QStringLiteral("B部"), true);
+    addWageRow(db(), 2004, 7, QStringLiteral("E1"), QStringLiteral("B部"), false);
     ASSERT_TRUE(sheet.load(2005, 3, 1));
     model.reload();
     messages.setNextAnswer(false);
@@ -237,6 +239,24 @@ TEST_F(Sheet, ClearingDraftsRemovesTheDraftsOfEveryMonth)
     EXPECT_EQ(messages.lastText(), QStringLiteral("您确认清除草稿中数据吗？"));
     EXPECT_EQ(app.scalar(QStringLiteral("select count(*) from Wage")).toInt(), 1);
     EXPECT_FALSE(sheet.isOpen());
+    EXPECT_EQ(model.rowCount(), 0);
+}
+
+TEST_F(Sheet, TheModelKeepsQtsRulesThroughEveryChange)
+{
+    // Any breach of the model contract ends the test program.
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    ASSERT_TRUE(sheet.load(2005, 3, 1));
+    model.reload();
+    ASSERT_TRUE(model.setData(model.index(rowOf("E1"), column("基本工资")), QStringLiteral("3000")));
+    model.setDeptFilter(QStringLiteral("B部"));
+    model.setDeptFilter(QString());
+    ASSERT_TRUE(model.addTempEmployee(
+        messages, {QStringLiteral("T1"), {}, kTempDeptId, QStringLiteral("临时员工"), kDomestic}));
+    ASSERT_TRUE(model.removeTempEmployee(messages, rowOf("T1")));
+    CountingProgress progress;
+    ASSERT_TRUE(model.computeAll(messages, progress));
+    ASSERT_TRUE(model.clearDrafts(messages));
     EXPECT_EQ(model.rowCount(), 0);
 }
 
