@@ -55,6 +55,7 @@ private:
     QHash<QString, int> m_index;           // column name as in kColumns -> field index
     QHash<QString, QString> m_departments; // folded code -> code
     QSet<QString> m_codes;                 // folded codes taken
+    QDate m_today = Today();               // asked once: the clock reads the time zone
     EmpImportResult m_result;
 };
 
@@ -132,7 +133,7 @@ std::optional<EmployeeRecord> Import::readLine(const CsvRecord &line, QString &r
     }
     const auto date = [&](const char *column, QDate &out) {
         const QString text = field(line, column).trimmed();
-        out = text.isEmpty() ? Today() : QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+        out = text.isEmpty() ? m_today : QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
         return out.isValid();
     };
     if (!date("StartDate", in.entryDate) || !date("EndDate", in.departureDate)) {
