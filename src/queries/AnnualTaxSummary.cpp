@@ -1,6 +1,6 @@
 #include "queries/AnnualTaxSummary.h"
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "db/Sql.h"
 #include "queries/QueryTexts.h"
 
@@ -19,19 +19,35 @@ struct IncomeGroup
 const QList<IncomeGroup> &groups()
 {
     static const QList<IncomeGroup> all{
-        {QStringLiteral("OtherIncome"), QStringLiteral("OtherTaxMoney"), {QStringLiteral("其他所得")},
-         QStringLiteral("其他收入所得"), QStringLiteral("其他收入税金")},
-        {QStringLiteral("ContingencyIncome"), QStringLiteral("ContingencyTaxMoney"),
-         {QStringLiteral("利息股息偶然所得")}, QStringLiteral("股息利息红利所得"),
+        {QStringLiteral("OtherIncome"),
+         QStringLiteral("OtherTaxMoney"),
+         {QStringLiteral("其他所得")},
+         QStringLiteral("其他收入所得"),
+         QStringLiteral("其他收入税金")},
+        {QStringLiteral("ContingencyIncome"),
+         QStringLiteral("ContingencyTaxMoney"),
+         {QStringLiteral("利息股息偶然所得")},
+         QStringLiteral("股息利息红利所得"),
          QStringLiteral("股息利息红利税金")},
-        {QStringLiteral("ServeIncome"), QStringLiteral("ServeTaxMoney"),
-         {QStringLiteral("劳务报酬收入")}, QStringLiteral("劳务报酬所得"), QStringLiteral("劳务报酬税金")},
-        {QStringLiteral("ManageIncome"), QStringLiteral("ManageTaxMoney"),
-         {QStringLiteral("承包经营收入")}, QStringLiteral("承包经营所得"), QStringLiteral("承包经营税金")},
-        {QStringLiteral("wageIncome"), QStringLiteral("wageTaxMoney"),
+        {QStringLiteral("ServeIncome"),
+         QStringLiteral("ServeTaxMoney"),
+         {QStringLiteral("劳务报酬收入")},
+         QStringLiteral("劳务报酬所得"),
+         QStringLiteral("劳务报酬税金")},
+        {QStringLiteral("ManageIncome"),
+         QStringLiteral("ManageTaxMoney"),
+         {QStringLiteral("承包经营收入")},
+         QStringLiteral("承包经营所得"),
+         QStringLiteral("承包经营税金")},
+        {QStringLiteral("wageIncome"),
+         QStringLiteral("wageTaxMoney"),
          {QStringLiteral("工资所得税"), QStringLiteral("一次性奖金"), QStringLiteral("补发工资")},
-         QStringLiteral("工资薪金所得"), QStringLiteral("工资薪金税金")},
-        {QStringLiteral("SumIncome"), QStringLiteral("Sumtax"), {}, QStringLiteral("收入合计"),
+         QStringLiteral("工资薪金所得"),
+         QStringLiteral("工资薪金税金")},
+        {QStringLiteral("SumIncome"),
+         QStringLiteral("Sumtax"),
+         {},
+         QStringLiteral("收入合计"),
          QStringLiteral("税金合计")}};
     return all;
 }
@@ -47,9 +63,9 @@ QString groupSums(QVariantList &params, bool withAliases)
     for (const IncomeGroup &g : groups()) {
         QString when;
         if (!g.types.isEmpty()) {
-            when = QStringLiteral("case when TaxType in (")
-                   + QStringList(g.types.size(), QStringLiteral("?")).join(u',')
-                   + QStringLiteral(") then ");
+            when = QStringLiteral("case when TaxType in (") +
+                   QStringList(g.types.size(), QStringLiteral("?")).join(u',') +
+                   QStringLiteral(") then ");
             params += QVariantList(g.types.cbegin(), g.types.cend());
             params += QVariantList(g.types.cbegin(), g.types.cend());
         }
@@ -75,16 +91,16 @@ AnnualTaxStatements AnnualTaxStatement(int year, const QString &empId)
     // changed within a month cannot list the month twice.
     QVariantList params;
     const QString monthSums = groupSums(params, true);
-    const QString rows = QStringLiteral("' ' || TaxMonth as c0, EmpId as c1, EmpName as c2")
-                         + monthSums + QStringLiteral(", TaxMonth as m, max(ID)") + where
-                         + QStringLiteral(" group by TaxMonth");
+    const QString rows = QStringLiteral("' ' || TaxMonth as c0, EmpId as c1, EmpName as c2") +
+                         monthSums + QStringLiteral(", TaxMonth as m, max(ID)") + where +
+                         QStringLiteral(" group by TaxMonth");
     params << year << empId;
     const QString totalSums = groupSums(params, false);
     // Grouped by the one year, so that a year without ledger rows has no total row either
     // and the result is empty.
-    const QString total = QStringLiteral("'") + QueryText::AnnualTotalLabel
-                          + QStringLiteral("', ' ', ' '") + totalSums + QStringLiteral(", 13, null")
-                          + where + QStringLiteral(" group by TaxYear");
+    const QString total = QStringLiteral("'") + QueryText::AnnualTotalLabel +
+                          QStringLiteral("', ' ', ' '") + totalSums + QStringLiteral(", 13, null") +
+                          where + QStringLiteral(" group by TaxYear");
     params << year << empId;
 
     QStringList names{QStringLiteral("Smonth"), QStringLiteral("EmpId"), QStringLiteral("EmpName")};
@@ -104,13 +120,13 @@ AnnualTaxStatements AnnualTaxStatement(int year, const QString &empId)
     QString select = QStringLiteral("select c0 as 月份, c1 as 职工编号, c2 as 职工姓名");
     for (int g : kExportOrder) {
         const IncomeGroup &group = groups().at(g);
-        select += QStringLiteral(", c%1 as ").arg(3 + 2 * g) + QuoteIdent(group.incomeTitle)
-                  + QStringLiteral(", c%1 as ").arg(4 + 2 * g) + QuoteIdent(group.taxTitle);
+        select += QStringLiteral(", c%1 as ").arg(3 + 2 * g) + QuoteIdent(group.incomeTitle) +
+                  QStringLiteral(", c%1 as ").arg(4 + 2 * g) + QuoteIdent(group.taxTitle);
         exportMoney << group.incomeTitle << group.taxTitle;
     }
-    result.exported = {select + QStringLiteral(" from (select 0 as k, ") + rows
-                           + QStringLiteral(" union all select 1, ") + total
-                           + QStringLiteral(") order by k, ") + orderBy,
+    result.exported = {select + QStringLiteral(" from (select 0 as k, ") + rows +
+                           QStringLiteral(" union all select 1, ") + total +
+                           QStringLiteral(") order by k, ") + orderBy,
                        params, exportMoney};
     return result;
 }
@@ -140,8 +156,8 @@ QueryRun RunAnnualTax(Database &db, const AnnualTaxInput &input, const EmpPicker
         return QueryRun::refused(QueryText::NoData);
     }
     QueryRun run;
-    run.heading = input.year.trimmed() + QStringLiteral("年 ") + grid->displayText(0, 2)
-                  + QStringLiteral(" 个人所得税情况一览表");
+    run.heading = input.year.trimmed() + QStringLiteral("年 ") + grid->displayText(0, 2) +
+                  QStringLiteral(" 个人所得税情况一览表");
     run.grid = std::move(grid);
     run.exportStatement = statements.exported;
     return run;

@@ -8,13 +8,13 @@ QString WithTotalRow(const QStringList &names, const QString &rows, const QStrin
 {
     QString sql = QStringLiteral("select ");
     for (int c = 0; c < names.size(); ++c) {
-        sql += (c ? QStringLiteral(", c") : QStringLiteral("c")) + QString::number(c)
-               + QStringLiteral(" as ") + QuoteIdent(names.at(c));
+        sql += (c ? QStringLiteral(", c") : QStringLiteral("c")) + QString::number(c) +
+               QStringLiteral(" as ") + QuoteIdent(names.at(c));
     }
     // The sort key k keeps the total row last whatever the other keys say.
-    return sql + QStringLiteral(" from (select 0 as k, ") + rows
-           + QStringLiteral(" union all select 1, ") + total + QStringLiteral(") order by k, ")
-           + orderBy;
+    return sql + QStringLiteral(" from (select 0 as k, ") + rows +
+           QStringLiteral(" union all select 1, ") + total + QStringLiteral(") order by k, ") +
+           orderBy;
 }
 
 std::optional<ResultGrid> RunGrid(Database &db, const QueryStatement &statement)

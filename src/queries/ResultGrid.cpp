@@ -1,6 +1,6 @@
 #include "queries/ResultGrid.h"
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 #include "db/Database.h"
 
 #include <QStringDecoder>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Money.h"
+#include "base/Money.h"
 
 #include <QList>
 #include <QString>
@@ -71,7 +71,7 @@ private:
     int m_textColumns = 0;
     int m_moneyColumns = 0;
     int m_rows = 0;
-    QString m_text;                  // every text cell of every row, back to back
+    QString m_text;                   // every text cell of every row, back to back
     std::vector<qsizetype> m_textEnd; // per row and text column: where its text ends
     std::vector<qint64> m_amounts;    // per row and amount column, kEmpty when empty
 };

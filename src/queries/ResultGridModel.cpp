@@ -1,6 +1,8 @@
 #include "queries/ResultGridModel.h"
 
-ResultGridModel::ResultGridModel(QObject *parent) : QAbstractTableModel(parent) {}
+ResultGridModel::ResultGridModel(QObject *parent) : QAbstractTableModel(parent)
+{
+}
 
 void ResultGridModel::setGrid(ResultGrid grid)
 {
@@ -26,8 +28,8 @@ int ResultGridModel::columnCount(const QModelIndex &parent) const
 
 QVariant ResultGridModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_grid.rowCount()
-        || index.column() >= m_grid.columnCount()) {
+    if (!index.isValid() || index.row() >= m_grid.rowCount() ||
+        index.column() >= m_grid.columnCount()) {
         return {};
     }
     const int column = index.column();

@@ -5,21 +5,21 @@
 namespace {
 
 const QStringList kLedgerMoney{
-    QStringLiteral("FactIncome"),   QStringLiteral("Income"),    QStringLiteral("TaxIncome"),
+    QStringLiteral("FactIncome"),      QStringLiteral("Income"),    QStringLiteral("TaxIncome"),
     QStringLiteral("ReceiveTaxMoney"), QStringLiteral("MinusFare"), QStringLiteral("TaxMoney"),
-    QStringLiteral("OughtTaxMoney"), QStringLiteral("TaxRate"),   QStringLiteral("TakeOutMoney")};
+    QStringLiteral("OughtTaxMoney"),   QStringLiteral("TaxRate"),   QStringLiteral("TakeOutMoney")};
 
 // The amounts the total rows add up.
-const QStringList kHighIncomeSums{QStringLiteral("FactIncome"),      QStringLiteral("Income"),
-                                  QStringLiteral("TaxIncome"),       QStringLiteral("ReceiveTaxMoney"),
-                                  QStringLiteral("MinusFare"),       QStringLiteral("TaxMoney"),
+const QStringList kHighIncomeSums{QStringLiteral("FactIncome"),   QStringLiteral("Income"),
+                                  QStringLiteral("TaxIncome"),    QStringLiteral("ReceiveTaxMoney"),
+                                  QStringLiteral("MinusFare"),    QStringLiteral("TaxMoney"),
                                   QStringLiteral("OughtTaxMoney")};
-const QStringList kPayoutSums{QStringLiteral("Income"),    QStringLiteral("TaxIncome"),
+const QStringList kPayoutSums{QStringLiteral("Income"),          QStringLiteral("TaxIncome"),
                               QStringLiteral("ReceiveTaxMoney"), QStringLiteral("MinusFare"),
-                              QStringLiteral("TaxMoney"),  QStringLiteral("OughtTaxMoney")};
+                              QStringLiteral("TaxMoney"),        QStringLiteral("OughtTaxMoney")};
 
-const QString kLedgerTail = QStringLiteral(
-    "DeptID, Address, TaxRate, TakeOutMoney, TaxNumber, TaxDate, ");
+const QString kLedgerTail =
+    QStringLiteral("DeptID, Address, TaxRate, TakeOutMoney, TaxNumber, TaxDate, ");
 const QString kPayoutExport = QStringLiteral(
     "select EmpName as 姓名, EmpId as 人员编号, EmpCardNo as 身份证号, EmpType as 人员类型, "
     "TaxType as 收入类型, Income as 纳税收入, MinusFare as 费用减除, TaxIncome as 应纳税所得, "
@@ -69,19 +69,19 @@ LedgerStatements HighIncomeStatements(int year, int month, Money limit, const QS
         " from TaxIncome where TaxYear = ? and TaxMonth = ? and FactIncome >= ? and EmpType = ?"
         " order by EmpId, TaxDate, ID");
     const QVariantList params{year, month, QVariant::fromValue(limit), empType};
-    return {{QStringLiteral("select EmpName, EmpId, EmpCardNo, EmpType, TaxType, ") + kLedgerTail
-                 + QStringLiteral("FactIncome, Income, TaxIncome, ReceiveTaxMoney, MinusFare, "
-                                  "TaxMoney, OughtTaxMoney")
-                 + where,
+    return {{QStringLiteral("select EmpName, EmpId, EmpCardNo, EmpType, TaxType, ") + kLedgerTail +
+                 QStringLiteral("FactIncome, Income, TaxIncome, ReceiveTaxMoney, MinusFare, "
+                                "TaxMoney, OughtTaxMoney") +
+                 where,
              params, kLedgerMoney},
-            {QStringLiteral(
-                 "select EmpId as 人员编号, EmpName as 姓名, EmpCardNo as 身份证号, "
-                 "EmpType as 人员类型, TaxType as 收入类型, FactIncome as 实际收入, "
-                 "Income as 纳税收入, MinusFare as 减除费用, TaxIncome as 应纳税所得, "
-                 "TakeOutMoney as 速算扣除数, TaxRate as 税率, TaxMoney as 税额, "
-                 "TaxNumber as 纳税证号, TaxDate as 纳税日期")
-                 + where,
-             params, {}}};
+            {QStringLiteral("select EmpId as 人员编号, EmpName as 姓名, EmpCardNo as 身份证号, "
+                            "EmpType as 人员类型, TaxType as 收入类型, FactIncome as 实际收入, "
+                            "Income as 纳税收入, MinusFare as 减除费用, TaxIncome as 应纳税所得, "
+                            "TakeOutMoney as 速算扣除数, TaxRate as 税率, TaxMoney as 税额, "
+                            "TaxNumber as 纳税证号, TaxDate as 纳税日期") +
+                 where,
+             params,
+             {}}};
 }
 
 QueryRun RunHighIncome(Database &db, const HighIncomeInput &input)
@@ -107,22 +107,22 @@ QueryRun RunHighIncome(Database &db, const HighIncomeInput &input)
 
 LedgerStatements PayoutStatements(int year, int month, const QString &empId)
 {
-    const QString amounts = QStringLiteral(
-        "Income, TaxIncome, ReceiveTaxMoney, MinusFare, TaxMoney, OughtTaxMoney");
+    const QString amounts =
+        QStringLiteral("Income, TaxIncome, ReceiveTaxMoney, MinusFare, TaxMoney, OughtTaxMoney");
     if (!empId.isEmpty()) {
-        const QString where = QStringLiteral(
-            " where TaxYear = ? and TaxMonth = ? and EmpId = ? collate nocase order by TaxDate, ID");
+        const QString where = QStringLiteral(" where TaxYear = ? and TaxMonth = ? and EmpId = ? "
+                                             "collate nocase order by TaxDate, ID");
         const QVariantList params{year, month, empId};
-        return {{QStringLiteral("select EmpName, EmpId, EmpCardNo, EmpType, TaxType, ")
-                     + kLedgerTail + amounts + QStringLiteral(" from TaxIncome") + where,
+        return {{QStringLiteral("select EmpName, EmpId, EmpCardNo, EmpType, TaxType, ") +
+                     kLedgerTail + amounts + QStringLiteral(" from TaxIncome") + where,
                  params, kLedgerMoney},
                 {kPayoutExport + where, params, {}}};
     }
-    const QString where = QStringLiteral(" where TaxYear = ? and TaxMonth = ? order by EmpName")
-                          + kByName + QStringLiteral(", EmpCardNo, TaxDate, ID");
+    const QString where = QStringLiteral(" where TaxYear = ? and TaxMonth = ? order by EmpName") +
+                          kByName + QStringLiteral(", EmpCardNo, TaxDate, ID");
     const QVariantList params{year, month};
-    return {{QStringLiteral("select EmpId, EmpName, EmpCardNo, EmpType, TaxType, ") + kLedgerTail
-                 + amounts + QStringLiteral(" from TaxIncome") + where,
+    return {{QStringLiteral("select EmpId, EmpName, EmpCardNo, EmpType, TaxType, ") + kLedgerTail +
+                 amounts + QStringLiteral(" from TaxIncome") + where,
              params, kLedgerMoney},
             {kPayoutExport + where, params, {}}};
 }

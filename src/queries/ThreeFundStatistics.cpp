@@ -1,6 +1,6 @@
 #include "queries/ThreeFundStatistics.h"
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 #include "db/Database.h"
 #include "db/Sql.h"
 #include "queries/QueryTexts.h"
@@ -29,18 +29,17 @@ QString perEmployee(const QStringList &funds)
     for (int f = 0; f < funds.size(); ++f) {
         const QString column = QuoteIdent(funds.at(f));
         for (int m = 0; m < kSums; ++m) {
-            const QString value = m == 0 ? column
-                                         : QStringLiteral("case when WageMonth = %1 then %2 end")
-                                               .arg(m)
-                                               .arg(column);
+            const QString value =
+                m == 0 ? column
+                       : QStringLiteral("case when WageMonth = %1 then %2 end").arg(m).arg(column);
             sums += QStringLiteral(", sum(%1) as s%2").arg(value).arg(f * kSums + m);
         }
     }
-    return QStringLiteral(" from (select EmpId") + sums
-           + QStringLiteral(" from Wage where WageYear = ? group by EmpId collate nocase) t"
-                            " join Employee e on e.EmpID = t.EmpId collate nocase"
-                            " join Department d on d.DeptID = e.DeptID"
-                            " where d.DeptName like ? escape '\\'");
+    return QStringLiteral(" from (select EmpId") + sums +
+           QStringLiteral(" from Wage where WageYear = ? group by EmpId collate nocase) t"
+                          " join Employee e on e.EmpID = t.EmpId collate nocase"
+                          " join Department d on d.DeptID = e.DeptID"
+                          " where d.DeptName like ? escape '\\'");
 }
 
 // An empty department matches every one; a name matches that department only.
@@ -124,8 +123,9 @@ Run run(Database &db, const QString &year, const QString &dept)
     for (int s = 0; s < present.size() * kSums; ++s) {
         select += QStringLiteral(", t.s%1").arg(s);
     }
-    Statement st = db.prepare(select + perEmployee(present) + QStringLiteral(" order by d.DeptName")
-                              + kByName + QStringLiteral(", e.EmpID, e.EmpName"));
+    Statement st =
+        db.prepare(select + perEmployee(present) + QStringLiteral(" order by d.DeptName") +
+                   kByName + QStringLiteral(", e.EmpID, e.EmpName"));
     if (!st.isValid() || !st.bindAll({*y, deptPattern(dept)})) {
         result.refusal = QueryText::NoData;
         return result;

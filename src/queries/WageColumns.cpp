@@ -8,11 +8,11 @@ namespace WageColumns {
 const QStringList &fixedColumns()
 {
     static const QStringList fixed{
-        QStringLiteral("WageID"),   QStringLiteral("WageYear"),     QStringLiteral("WageMonth"),
-        QStringLiteral("WageType"), QStringLiteral("WageTimes"),    QStringLiteral("WageState"),
-        QStringLiteral("EmpName"),  QStringLiteral("EmpId"),        QStringLiteral("EmpType"),
-        QStringLiteral("DeptName"), QStringLiteral("应税工资"),     QStringLiteral("减除费用"),
-        QStringLiteral("应纳税所得额"), QStringLiteral("适用税率"), QStringLiteral("速算扣除数"),
+        QStringLiteral("WageID"),       QStringLiteral("WageYear"),  QStringLiteral("WageMonth"),
+        QStringLiteral("WageType"),     QStringLiteral("WageTimes"), QStringLiteral("WageState"),
+        QStringLiteral("EmpName"),      QStringLiteral("EmpId"),     QStringLiteral("EmpType"),
+        QStringLiteral("DeptName"),     QStringLiteral("应税工资"),  QStringLiteral("减除费用"),
+        QStringLiteral("应纳税所得额"), QStringLiteral("适用税率"),  QStringLiteral("速算扣除数"),
         QStringLiteral("补发工资")};
     return fixed;
 }

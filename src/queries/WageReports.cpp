@@ -1,6 +1,6 @@
 #include "queries/WageReports.h"
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 #include "db/Database.h"
 #include "queries/QueryTexts.h"
 #include "queries/WageColumns.h"
@@ -19,14 +19,16 @@ QueryStatement wageList(const QStringList &summed, int year, int month, const QS
     const QString where = QStringLiteral(" from Wage where WageYear = ? and WageMonth = ? "
                                          "and DeptName like ? escape '\\'");
     const QString pattern = EscapeLikeText(dept.trimmed()) + u'%';
-    QStringList names{QStringLiteral("部门名称"), QStringLiteral("人员编号"), QStringLiteral("姓名")};
+    QStringList names{QStringLiteral("部门名称"), QStringLiteral("人员编号"),
+                      QStringLiteral("姓名")};
     names += summed;
-    const QString rows = QStringLiteral("DeptName as c0, EmpId as c1, EmpName as c2")
-                         + WageColumns::sumList(summed, QStringLiteral("Wage"), 3) + where
-                         + QStringLiteral(" group by DeptName, EmpId, EmpName");
-    const QString total = u'\'' + QueryText::TotalLabel + QStringLiteral("', ' ', ' '")
-                          + WageColumns::sumList(summed, QStringLiteral("Wage"), 3, false) + where;
-    return {WithTotalRow(names, rows, total, QStringLiteral("c0") + kByName + QStringLiteral(", c1, c2")),
+    const QString rows = QStringLiteral("DeptName as c0, EmpId as c1, EmpName as c2") +
+                         WageColumns::sumList(summed, QStringLiteral("Wage"), 3) + where +
+                         QStringLiteral(" group by DeptName, EmpId, EmpName");
+    const QString total = u'\'' + QueryText::TotalLabel + QStringLiteral("', ' ', ' '") +
+                          WageColumns::sumList(summed, QStringLiteral("Wage"), 3, false) + where;
+    return {WithTotalRow(names, rows, total,
+                         QStringLiteral("c0") + kByName + QStringLiteral(", c1, c2")),
             {year, month, pattern, year, month, pattern},
             summed};
 }
@@ -36,11 +38,11 @@ QueryStatement deptSums(const QStringList &summed, int year, int month)
     const QString where = QStringLiteral(" from Wage where WageYear = ? and WageMonth = ?");
     QStringList names{QStringLiteral("部门名称")};
     names += summed;
-    const QString rows = QStringLiteral("DeptName as c0")
-                         + WageColumns::sumList(summed, QStringLiteral("Wage"), 1) + where
-                         + QStringLiteral(" group by DeptName");
-    const QString total = u'\'' + QueryText::TotalLabel + u'\''
-                          + WageColumns::sumList(summed, QStringLiteral("Wage"), 1, false) + where;
+    const QString rows = QStringLiteral("DeptName as c0") +
+                         WageColumns::sumList(summed, QStringLiteral("Wage"), 1) + where +
+                         QStringLiteral(" group by DeptName");
+    const QString total = u'\'' + QueryText::TotalLabel + u'\'' +
+                          WageColumns::sumList(summed, QStringLiteral("Wage"), 1, false) + where;
     return {WithTotalRow(names, rows, total, QStringLiteral("c0") + kByName),
             {year, month, year, month},
             summed};
@@ -50,15 +52,15 @@ QueryStatement deptSums(const QStringList &summed, int year, int month)
 // without an employee record are left out of the list and the total alike.
 QueryStatement bankList(int year, int month)
 {
-    const QString from = QStringLiteral(
-        " from Wage w join Employee e on e.EmpID = w.EmpId collate nocase"
-        " where w.WageYear = ? and w.WageMonth = ?");
+    const QString from =
+        QStringLiteral(" from Wage w join Employee e on e.EmpID = w.EmpId collate nocase"
+                       " where w.WageYear = ? and w.WageMonth = ?");
     const QString rows = QStringLiteral("w.EmpId as c0, w.DeptName as c1, w.EmpName as c2, "
                                         "w.实发工资 as c3, e.IDCardNo as c4, e.CardNo as c5, "
-                                        "w.WageID as c6")
-                         + from;
-    const QString total = QStringLiteral("' ', '") + QueryText::TotalLabel
-                          + QStringLiteral("', ' ', sum(w.实发工资), ' ', '  ', null") + from;
+                                        "w.WageID as c6") +
+                         from;
+    const QString total = QStringLiteral("' ', '") + QueryText::TotalLabel +
+                          QStringLiteral("', ' ', sum(w.实发工资), ' ', '  ', null") + from;
     QueryStatement st{WithTotalRow({QStringLiteral("职工编号"), QStringLiteral("部门名称"),
                                     QStringLiteral("姓名"), QStringLiteral("实发工资"),
                                     QStringLiteral("身份证号"), QStringLiteral("银行卡号")},
@@ -120,9 +122,9 @@ std::optional<PersonalWageStatements> PersonalWageStatement(Database &db, int ye
     names += *summed;
     PersonalWageStatements result;
     result.grid = {WithTotalRow(names,
-                                QStringLiteral("WageMonth as c0")
-                                    + WageColumns::sumList(*summed, QStringLiteral("Wage"), 1)
-                                    + where + QStringLiteral(" group by WageMonth"),
+                                QStringLiteral("WageMonth as c0") +
+                                    WageColumns::sumList(*summed, QStringLiteral("Wage"), 1) +
+                                    where + QStringLiteral(" group by WageMonth"),
                                 u'\'' + QueryText::TotalLabel + u'\'' + total,
                                 QStringLiteral("c0")),
                    params, *summed};
@@ -132,9 +134,9 @@ std::optional<PersonalWageStatements> PersonalWageStatement(Database &db, int ye
     exportNames += *summed;
     result.exported = {
         WithTotalRow(exportNames,
-                     QStringLiteral("EmpId as c0, EmpName as c1, WageMonth as c2")
-                         + WageColumns::sumList(*summed, QStringLiteral("Wage"), 3) + where
-                         + QStringLiteral(" group by EmpId, EmpName, WageMonth"),
+                     QStringLiteral("EmpId as c0, EmpName as c1, WageMonth as c2") +
+                         WageColumns::sumList(*summed, QStringLiteral("Wage"), 3) + where +
+                         QStringLiteral(" group by EmpId, EmpName, WageMonth"),
                      QStringLiteral("' ', ' ', '") + QueryText::TotalLabel + u'\'' + total,
                      QStringLiteral("c2, c0, c1")),
         params, *summed};

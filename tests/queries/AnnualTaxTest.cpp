@@ -1,6 +1,6 @@
 #include "QueryTestBase.h"
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "queries/AnnualTaxSummary.h"
 #include "queries/QueryTexts.h"
 
@@ -53,14 +53,14 @@ TEST_F(AnnualTaxTest, MonthsByIncomeGroupThenTheYear)
     ASSERT_EQ(g.rowCount(), 5);
     EXPECT_EQ(row(g, 0), (QStringList{" 3", "E1", "张三", "", "", "", "", "5000.00", "800.00", "",
                                       "", "3000.00", "85.00", "8000.00", "885.00"}));
-    EXPECT_EQ(row(g, 1), (QStringList{" 4", "E1", "张三", "", "", "", "", "", "", "", "",
-                                      "3000.00", "85.00", "3000.00", "85.00"}));
+    EXPECT_EQ(row(g, 1), (QStringList{" 4", "E1", "张三", "", "", "", "", "", "", "", "", "3000.00",
+                                      "85.00", "3000.00", "85.00"}));
     // The royalty-only month: the month totals, and nothing in any group.
     EXPECT_EQ(row(g, 2), (QStringList{" 5", "E1", "张三", "", "", "", "", "", "", "", "", "", "",
                                       "2000.00", "168.00"}));
-    EXPECT_EQ(row(g, 3), (QStringList{" 6", "E1", "张三", "300.00", "60.00", "100.00", "20.00",
-                                      "", "", "10000.00", "1500.00", "1500.00", "75.00",
-                                      "11900.00", "1655.00"}));
+    EXPECT_EQ(row(g, 3),
+              (QStringList{" 6", "E1", "张三", "300.00", "60.00", "100.00", "20.00", "", "",
+                           "10000.00", "1500.00", "1500.00", "75.00", "11900.00", "1655.00"}));
     EXPECT_EQ(row(g, 4), (QStringList{"合计", " ", " ", "300.00", "60.00", "100.00", "20.00",
                                       "5000.00", "800.00", "10000.00", "1500.00", "7500.00",
                                       "245.00", "24900.00", "2793.00"}));
@@ -72,14 +72,14 @@ TEST_F(AnnualTaxTest, ExportPutsWagesFirstUnderChineseNames)
     const QueryRun run = annual("2005", "E1");
     const auto exported = RunGrid(db(), run.exportStatement);
     ASSERT_TRUE(exported);
-    EXPECT_EQ(exported->columnNames(),
-              (QStringList{"月份", "职工编号", "职工姓名", "工资薪金所得", "工资薪金税金",
-                           "承包经营所得", "承包经营税金", "劳务报酬所得", "劳务报酬税金",
-                           "股息利息红利所得", "股息利息红利税金", "其他收入所得", "其他收入税金",
-                           "收入合计", "税金合计"}));
-    EXPECT_EQ(row(*exported, 0), (QStringList{" 3", "E1", "张三", "3000.00", "85.00", "", "",
-                                              "5000.00", "800.00", "", "", "", "", "8000.00",
-                                              "885.00"}));
+    EXPECT_EQ(
+        exported->columnNames(),
+        (QStringList{"月份", "职工编号", "职工姓名", "工资薪金所得", "工资薪金税金", "承包经营所得",
+                     "承包经营税金", "劳务报酬所得", "劳务报酬税金", "股息利息红利所得",
+                     "股息利息红利税金", "其他收入所得", "其他收入税金", "收入合计", "税金合计"}));
+    EXPECT_EQ(row(*exported, 0),
+              (QStringList{" 3", "E1", "张三", "3000.00", "85.00", "", "", "5000.00", "800.00", "",
+                           "", "", "", "8000.00", "885.00"}));
     EXPECT_EQ(row(*exported, 4).first(), "合计");
 
     // The last export statement is kept in sql.ini, on one line, values written in.

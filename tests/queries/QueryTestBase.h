@@ -26,11 +26,16 @@ protected:
         OrgFixture::addDept(db(), QStringLiteral("0001"), QStringLiteral("销售部"));
         OrgFixture::addDept(db(), QStringLiteral("0002"), QStringLiteral("销售部北区"));
         OrgFixture::addDept(db(), QStringLiteral("0003"), QStringLiteral("财务部"));
-        OrgFixture::addEmp(db(), QStringLiteral("E1"), QStringLiteral("张三"), QStringLiteral("0001"));
-        OrgFixture::addEmp(db(), QStringLiteral("E2"), QStringLiteral("李四"), QStringLiteral("0001"));
-        OrgFixture::addEmp(db(), QStringLiteral("E3"), QStringLiteral("王五"), QStringLiteral("0002"));
-        OrgFixture::addEmp(db(), QStringLiteral("E4"), QStringLiteral("赵六"), QStringLiteral("0003"));
-        OrgFixture::addEmp(db(), QStringLiteral("E5"), QStringLiteral("张丽"), QStringLiteral("0003"), 0);
+        OrgFixture::addEmp(db(), QStringLiteral("E1"), QStringLiteral("张三"),
+                           QStringLiteral("0001"));
+        OrgFixture::addEmp(db(), QStringLiteral("E2"), QStringLiteral("李四"),
+                           QStringLiteral("0001"));
+        OrgFixture::addEmp(db(), QStringLiteral("E3"), QStringLiteral("王五"),
+                           QStringLiteral("0002"));
+        OrgFixture::addEmp(db(), QStringLiteral("E4"), QStringLiteral("赵六"),
+                           QStringLiteral("0003"));
+        OrgFixture::addEmp(db(), QStringLiteral("E5"), QStringLiteral("张丽"),
+                           QStringLiteral("0003"), 0);
     }
 
     Database &db() { return app.db(); }

@@ -1,5 +1,5 @@
-#include "queries/QueryStatement.h"
 #include "queries/ResultGrid.h"
+#include "queries/QueryStatement.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +10,11 @@ TEST(ResultGridTest, TextsAndAmountsKeepTheirCells)
     ResultGrid grid({{"姓名", ResultGrid::Kind::Text},
                      {"金额", ResultGrid::Kind::Money},
                      {"说明", ResultGrid::Kind::Text}});
-    grid.appendRow({QStringLiteral("张三"), QVariant::fromValue(*Money::parse(u"2.345")),
-                    QStringLiteral("")});
+    grid.appendRow(
+        {QStringLiteral("张三"), QVariant::fromValue(*Money::parse(u"2.345")), QStringLiteral("")});
     grid.appendRow({QStringLiteral(""), QVariant(), QStringLiteral("O'Neil")});
-    grid.appendRow({QStringLiteral("李"), QVariant::fromValue(*Money::parse(u"-2.345")),
-                    QStringLiteral("x")});
+    grid.appendRow(
+        {QStringLiteral("李"), QVariant::fromValue(*Money::parse(u"-2.345")), QStringLiteral("x")});
     ASSERT_EQ(grid.rowCount(), 3);
     EXPECT_EQ(grid.displayText(0, 0), "张三");
     EXPECT_EQ(grid.displayText(0, 1), "2.35");

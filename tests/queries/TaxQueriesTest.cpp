@@ -19,8 +19,8 @@ protected:
                          yuan("2465"), "2005-03-31"});
         addLedger(db(), {2005, 3, "劳务报酬收入", "E1", "张三", yuan("5000"), yuan("800"),
                          yuan("4200"), "2005-03-10"});
-        addLedger(db(), {2005, 3, "一次性奖金", "E4", "赵六", yuan("1000"), yuan("50"),
-                         yuan("950"), "2005-03-31"});
+        addLedger(db(), {2005, 3, "一次性奖金", "E4", "赵六", yuan("1000"), yuan("50"), yuan("950"),
+                         "2005-03-31"});
         addLedger(db(), {2005, 4, "工资所得税", "E2", "李四", yuan("2000"), yuan("20"),
                          yuan("1680"), "2005-04-30"});
         addLedger(db(), {2005, 4, "工资所得税", "F1", "Smith", yuan("20000"), yuan("3000"),
@@ -38,9 +38,9 @@ protected:
 };
 
 const QStringList kHighIncomeColumns{
-    "EmpName",   "EmpId",       "EmpCardNo",  "EmpType", "TaxType",  "DeptID",
-    "Address",   "TaxRate",     "TakeOutMoney", "TaxNumber", "TaxDate", "FactIncome",
-    "Income",    "TaxIncome",   "ReceiveTaxMoney", "MinusFare", "TaxMoney", "OughtTaxMoney"};
+    "EmpName", "EmpId",     "EmpCardNo",       "EmpType",   "TaxType",  "DeptID",
+    "Address", "TaxRate",   "TakeOutMoney",    "TaxNumber", "TaxDate",  "FactIncome",
+    "Income",  "TaxIncome", "ReceiveTaxMoney", "MinusFare", "TaxMoney", "OughtTaxMoney"};
 
 TEST_F(TaxQueriesTest, HighIncomeListsRowsReachingTheLimitByCodeAndDate)
 {
@@ -91,10 +91,10 @@ TEST_F(TaxQueriesTest, ExportsCarryChineseNamesAndNoTotalRow)
     const QueryRun all = payout("3", "", "");
     const auto payoutExport = RunGrid(db(), all.exportStatement);
     ASSERT_TRUE(payoutExport);
-    EXPECT_EQ(payoutExport->columnNames(),
-              (QStringList{"姓名", "人员编号", "身份证号", "人员类型", "收入类型", "纳税收入",
-                           "费用减除", "应纳税所得", "速算扣除数", "税率", "税额", "完税证号",
-                           "纳税日期"}));
+    EXPECT_EQ(
+        payoutExport->columnNames(),
+        (QStringList{"姓名", "人员编号", "身份证号", "人员类型", "收入类型", "纳税收入", "费用减除",
+                     "应纳税所得", "速算扣除数", "税率", "税额", "完税证号", "纳税日期"}));
     EXPECT_EQ(payoutExport->rowCount(), 3);
 }
 

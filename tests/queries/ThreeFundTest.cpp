@@ -18,9 +18,18 @@ protected:
     ThreeFundTest()
     {
         using QueryFixture::addWage;
-        addWage(db(), {2005, 1, "E1", "张三", "财务部",
+        addWage(db(), {2005,
+                       1,
+                       "E1",
+                       "张三",
+                       "财务部",
                        {{"养老保险金", yuan("240")}, {"医疗保险金", yuan("60")}}});
-        addWage(db(), {2005, 2, "E1", "张三", "销售部", {{"养老保险金", yuan("240")}},
+        addWage(db(), {2005,
+                       2,
+                       "E1",
+                       "张三",
+                       "销售部",
+                       {{"养老保险金", yuan("240")}},
                        QStringLiteral("草稿中")});
         addWage(db(), {2005, 1, "E3", "王五", "销售部北区", {{"养老保险金", yuan("120")}}});
         addWage(db(), {2005, 1, "E4", "赵六", "财务部", {{"养老保险金", yuan("0")}}});
@@ -52,11 +61,12 @@ TEST_F(ThreeFundTest, PerEmployeeUnderTheCurrentDepartmentWithEmptyMonths)
     EXPECT_EQ(g.columnNames(), names);
     ASSERT_EQ(g.rowCount(), 4);
     EXPECT_EQ(row(g, 0), QStringList({"财务部", "E4", "赵六"}) + months("0.00", {{1, "0.00"}}));
-    EXPECT_EQ(row(g, 1), QStringList({"销售部", "E1", "张三"})
-                             + months("480.00", {{1, "240.00"}, {2, "240.00"}}));
-    EXPECT_EQ(row(g, 2), QStringList({"销售部北区", "E3", "王五"}) + months("120.00", {{1, "120.00"}}));
-    EXPECT_EQ(row(g, 3), QStringList({kTotal, " ", " "})
-                             + months("600.00", {{1, "360.00"}, {2, "240.00"}}));
+    EXPECT_EQ(row(g, 1), QStringList({"销售部", "E1", "张三"}) +
+                             months("480.00", {{1, "240.00"}, {2, "240.00"}}));
+    EXPECT_EQ(row(g, 2),
+              QStringList({"销售部北区", "E3", "王五"}) + months("120.00", {{1, "120.00"}}));
+    EXPECT_EQ(row(g, 3),
+              QStringList({kTotal, " ", " "}) + months("600.00", {{1, "360.00"}, {2, "240.00"}}));
 
     const ResultGrid &medical = *run.grids[Medical];
     EXPECT_EQ(row(medical, 0), QStringList({"财务部", "E4", "赵六"}) + months(""));

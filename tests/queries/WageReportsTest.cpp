@@ -19,25 +19,55 @@ protected:
     WageReportsTest()
     {
         using QueryFixture::addWage;
-        addWage(db(), {2005, 1, "E1", "张三", "销售部",
-                       {{"基本工资", yuan("3000")}, {"养老保险金", yuan("240")},
-                        {"医疗保险金", yuan("60")}, {"住房公积金", yuan("150")},
-                        {"应发工资", yuan("3000")}, {"纳税额", yuan("85")},
+        addWage(db(), {2005,
+                       1,
+                       "E1",
+                       "张三",
+                       "销售部",
+                       {{"基本工资", yuan("3000")},
+                        {"养老保险金", yuan("240")},
+                        {"医疗保险金", yuan("60")},
+                        {"住房公积金", yuan("150")},
+                        {"应发工资", yuan("3000")},
+                        {"纳税额", yuan("85")},
                         {"实发工资", yuan("2465")}}});
-        addWage(db(), {2005, 1, "E2", "李四", "销售部",
-                       {{"基本工资", yuan("2000")}, {"养老保险金", yuan("160")},
-                        {"医疗保险金", yuan("40")}, {"住房公积金", yuan("100")},
-                        {"应发工资", yuan("2000")}, {"纳税额", yuan("20")},
+        addWage(db(), {2005,
+                       1,
+                       "E2",
+                       "李四",
+                       "销售部",
+                       {{"基本工资", yuan("2000")},
+                        {"养老保险金", yuan("160")},
+                        {"医疗保险金", yuan("40")},
+                        {"住房公积金", yuan("100")},
+                        {"应发工资", yuan("2000")},
+                        {"纳税额", yuan("20")},
                         {"实发工资", yuan("1680")}}});
-        addWage(db(), {2005, 1, "E3", "王五", "销售部北区",
-                       {{"基本工资", yuan("1500")}, {"养老保险金", yuan("120")},
-                        {"应发工资", yuan("1500")}, {"纳税额", yuan("0")},
+        addWage(db(), {2005,
+                       1,
+                       "E3",
+                       "王五",
+                       "销售部北区",
+                       {{"基本工资", yuan("1500")},
+                        {"养老保险金", yuan("120")},
+                        {"应发工资", yuan("1500")},
+                        {"纳税额", yuan("0")},
                         {"实发工资", yuan("1380")}}});
-        addWage(db(), {2005, 1, "E4", "赵六", "财务部",
-                       {{"基本工资", yuan("4000")}, {"一次性奖金", yuan("1000")},
-                        {"应发工资", yuan("4000")}, {"纳税额", yuan("300.5")},
+        addWage(db(), {2005,
+                       1,
+                       "E4",
+                       "赵六",
+                       "财务部",
+                       {{"基本工资", yuan("4000")},
+                        {"一次性奖金", yuan("1000")},
+                        {"应发工资", yuan("4000")},
+                        {"纳税额", yuan("300.5")},
                         {"实发工资", yuan("4699.5")}}});
-        addWage(db(), {2005, 2, "E1", "张三", "销售部",
+        addWage(db(), {2005,
+                       2,
+                       "E1",
+                       "张三",
+                       "销售部",
                        {{"基本工资", yuan("3100")}, {"应发工资", yuan("3100")}},
                        QStringLiteral("草稿中")});
     }
@@ -104,9 +134,8 @@ TEST_F(WageReportsTest, DraftSheetsAreIncluded)
     const QueryRun run = report(WageReport::WageList, "2005", "2");
     ASSERT_TRUE(run.ok());
     ASSERT_EQ(run.grid->rowCount(), 2);
-    EXPECT_EQ(row(*run.grid, 0),
-              (QStringList{"销售部", "E1", "张三", "", "", "", "3100.00", "0.00", "0.00", "0.00",
-                           "3100.00"}));
+    EXPECT_EQ(row(*run.grid, 0), (QStringList{"销售部", "E1", "张三", "", "", "", "3100.00", "0.00",
+                                              "0.00", "0.00", "3100.00"}));
 }
 
 TEST_F(WageReportsTest, PeriodWithoutRowsGivesTheTotalRowAlone)
@@ -145,8 +174,8 @@ TEST_F(WageReportsTest, DepartmentSums)
     EXPECT_EQ(row(g, 1), (QStringList{"销售部", "250.00", "100.00", "400.00", "5000.00", "0.00",
                                       "105.00", "4145.00", "5000.00"}));
     EXPECT_EQ(row(g, 2).first(), "销售部北区");
-    EXPECT_EQ(row(g, 3), (QStringList{kTotal, "250.00", "100.00", "520.00", "10500.00",
-                                      "1000.00", "405.50", "10224.50", "10500.00"}));
+    EXPECT_EQ(row(g, 3), (QStringList{kTotal, "250.00", "100.00", "520.00", "10500.00", "1000.00",
+                                      "405.50", "10224.50", "10500.00"}));
 }
 
 TEST_F(WageReportsTest, BankListOneLinePerWageRowOnlyForKnownEmployees)

@@ -1,6 +1,7 @@
 #include "queries/ui/AnnualTaxWindow.h"
 
 #include "queries/AnnualTaxSummary.h"
+#include "queries/QueryTexts.h"
 
 #include <QLineEdit>
 
@@ -9,7 +10,7 @@ AnnualTaxWindow::AnnualTaxWindow(Database &db, MessageService &messages, FileOpe
     : GridQueryWindow(db, messages, opener,
                       {QStringLiteral("所得税个人查询"), QStringLiteral("个人所得税情况一览表"),
                        QStringLiteral("查询单个人员的全年收入及应纳税额"), false, true},
-                      QStringLiteral("个人所得税一览表"), {70, 0}, parent)
+                      QueryText::ExportAnnualTax, {70, 0}, parent)
 {
     setObjectName(QStringLiteral("AnnualTaxWindow"));
     addEmployeeInputs(QStringLiteral("姓 名"));
@@ -17,6 +18,5 @@ AnnualTaxWindow::AnnualTaxWindow(Database &db, MessageService &messages, FileOpe
 
 QueryRun AnnualTaxWindow::fetch()
 {
-    return RunAnnualTax(m_db, {yearText(), codeEdit()->text(), nameEdit()->text()},
-                        namePicker());
+    return RunAnnualTax(m_db, {yearText(), codeEdit()->text(), nameEdit()->text()}, namePicker());
 }

@@ -7,7 +7,8 @@ class AnnualTaxWindow final : public GridQueryWindow
 {
     Q_OBJECT
 public:
-    AnnualTaxWindow(Database &db, MessageService &messages, FileOpener &opener, QWidget *parent = nullptr);
+    AnnualTaxWindow(Database &db, MessageService &messages, FileOpener &opener,
+                    QWidget *parent = nullptr);
 
 protected:
     QueryRun fetch() override;

@@ -1,5 +1,6 @@
 #include "queries/ui/BankPaymentWindow.h"
 
+#include "queries/QueryTexts.h"
 #include "queries/WageReports.h"
 
 BankPaymentWindow::BankPaymentWindow(Database &db, MessageService &messages, FileOpener &opener,
@@ -7,7 +8,7 @@ BankPaymentWindow::BankPaymentWindow(Database &db, MessageService &messages, Fil
     : GridQueryWindow(db, messages, opener,
                       {QStringLiteral("银行发放"), QStringLiteral("银行发放工资一览表"), QString(),
                        true, true, QStringLiteral("bank")},
-                      QStringLiteral("银行发放"), {}, parent)
+                      QueryText::ExportBankList, {}, parent)
 {
     setObjectName(QStringLiteral("BankPaymentWindow"));
 }

@@ -7,7 +7,8 @@ class BankPaymentWindow final : public GridQueryWindow
 {
     Q_OBJECT
 public:
-    BankPaymentWindow(Database &db, MessageService &messages, FileOpener &opener, QWidget *parent = nullptr);
+    BankPaymentWindow(Database &db, MessageService &messages, FileOpener &opener,
+                      QWidget *parent = nullptr);
 
 protected:
     QueryRun fetch() override;

@@ -1,5 +1,6 @@
 #include "queries/ui/DeptWageSumWindow.h"
 
+#include "queries/QueryTexts.h"
 #include "queries/WageReports.h"
 
 #include <QComboBox>
@@ -9,7 +10,7 @@ DeptWageSumWindow::DeptWageSumWindow(Database &db, MessageService &messages, Fil
     : GridQueryWindow(db, messages, opener,
                       {QStringLiteral("部门工资汇总"), QStringLiteral("月部门工资汇总"), QString(),
                        true, false},
-                      QStringLiteral("部门工资汇总表"), {65, 0}, parent)
+                      QueryText::ExportDeptSums, {65, 0}, parent)
 {
     setObjectName(QStringLiteral("DeptWageSumWindow"));
     // The one window whose month may be typed (and so left empty).

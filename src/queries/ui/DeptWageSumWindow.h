@@ -7,7 +7,8 @@ class DeptWageSumWindow final : public GridQueryWindow
 {
     Q_OBJECT
 public:
-    DeptWageSumWindow(Database &db, MessageService &messages, FileOpener &opener, QWidget *parent = nullptr);
+    DeptWageSumWindow(Database &db, MessageService &messages, FileOpener &opener,
+                      QWidget *parent = nullptr);
 
 protected:
     QueryRun fetch() override;

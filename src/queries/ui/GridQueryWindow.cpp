@@ -1,9 +1,9 @@
 #include "queries/ui/GridQueryWindow.h"
 
-#include "app/MessageService.h"
-#include "app/ui/BaseWindows.h"
-#include "org/ui/TFrmGetEmpleeeID.h"
+#include "base/MessageService.h"
+#include "org/ui/EmployeePickerDialog.h"
 #include "queries/QueryExport.h"
+#include "widgets/BaseWindows.h"
 
 #include <QLineEdit>
 

@@ -13,8 +13,8 @@ class GridQueryWindow : public QueryWindow
 {
     Q_OBJECT
 public:
-    GridQueryWindow(Database &db, MessageService &messages, FileOpener &opener,
-                    const Frame &frame, const QString &exportName, ResultView::Widths widths,
+    GridQueryWindow(Database &db, MessageService &messages, FileOpener &opener, const Frame &frame,
+                    const QString &exportName, ResultView::Widths widths,
                     QWidget *parent = nullptr);
 
     ResultView *view() const { return m_view; }

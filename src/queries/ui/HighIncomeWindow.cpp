@@ -1,8 +1,9 @@
 #include "queries/ui/HighIncomeWindow.h"
 
-#include "app/ui/EditHelpers.h"
 #include "org/OrgTypes.h"
+#include "queries/QueryTexts.h"
 #include "queries/TaxQueries.h"
+#include "widgets/EditHelpers.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -11,10 +12,10 @@
 
 HighIncomeWindow::HighIncomeWindow(Database &db, MessageService &messages, FileOpener &opener,
                                    QWidget *parent)
-    : GridQueryWindow(db, messages, opener,
-                      {QStringLiteral("高收入"), QStringLiteral("高收入人群 收入情况"), QString(),
-                       true, true},
-                      QStringLiteral("高收入人员表"), {70, 3}, parent)
+    : GridQueryWindow(
+          db, messages, opener,
+          {QStringLiteral("高收入"), QStringLiteral("高收入人群 收入情况"), QString(), true, true},
+          QueryText::ExportHighIncome, {70, 3}, parent)
 {
     setObjectName(QStringLiteral("HighIncomeWindow"));
     m_limit = new QLineEdit(this);

@@ -10,7 +10,8 @@ class HighIncomeWindow final : public GridQueryWindow
 {
     Q_OBJECT
 public:
-    HighIncomeWindow(Database &db, MessageService &messages, FileOpener &opener, QWidget *parent = nullptr);
+    HighIncomeWindow(Database &db, MessageService &messages, FileOpener &opener,
+                     QWidget *parent = nullptr);
 
     QLineEdit *limitEdit() const { return m_limit; }
     QComboBox *typeBox() const { return m_type; }

@@ -1,5 +1,6 @@
 #include "queries/ui/PersonalPayoutWindow.h"
 
+#include "queries/QueryTexts.h"
 #include "queries/TaxQueries.h"
 
 #include <QLineEdit>
@@ -9,7 +10,7 @@ PersonalPayoutWindow::PersonalPayoutWindow(Database &db, MessageService &message
     : GridQueryWindow(db, messages, opener,
                       {QStringLiteral("个人支出明细"), QStringLiteral("支出明细"),
                        QStringLiteral("不输入人员时默认为 全部人员查询"), true, true},
-                      QStringLiteral("支出明细"), {70, 3}, parent)
+                      QueryText::ExportPayout, {70, 3}, parent)
 {
     setObjectName(QStringLiteral("PersonalPayoutWindow"));
     addEmployeeInputs(QStringLiteral("姓 名"));

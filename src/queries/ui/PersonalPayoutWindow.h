@@ -7,7 +7,8 @@ class PersonalPayoutWindow final : public GridQueryWindow
 {
     Q_OBJECT
 public:
-    PersonalPayoutWindow(Database &db, MessageService &messages, FileOpener &opener, QWidget *parent = nullptr);
+    PersonalPayoutWindow(Database &db, MessageService &messages, FileOpener &opener,
+                         QWidget *parent = nullptr);
 
 protected:
     QueryRun fetch() override;

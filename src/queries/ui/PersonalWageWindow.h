@@ -7,7 +7,8 @@ class PersonalWageWindow final : public GridQueryWindow
 {
     Q_OBJECT
 public:
-    PersonalWageWindow(Database &db, MessageService &messages, FileOpener &opener, QWidget *parent = nullptr);
+    PersonalWageWindow(Database &db, MessageService &messages, FileOpener &opener,
+                       QWidget *parent = nullptr);
 
 protected:
     QueryRun fetch() override;

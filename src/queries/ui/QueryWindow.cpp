@@ -1,7 +1,7 @@
 #include "queries/ui/QueryWindow.h"
 
-#include "app/AppEnv.h"
-#include "app/ui/EditHelpers.h"
+#include "base/AppEnv.h"
+#include "widgets/EditHelpers.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -29,7 +29,7 @@ public:
 
 QueryWindow::QueryWindow(Database &db, MessageService &messages, FileOpener &opener,
                          const Frame &frame, QWidget *parent)
-    : T_QXForm(parent), m_db(db), m_messages(messages), m_opener(opener)
+    : FunctionWindow(parent), m_db(db), m_messages(messages), m_opener(opener)
 {
     setWindowTitle(frame.caption);
 

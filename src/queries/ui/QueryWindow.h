@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/BaseWindows.h"
+#include "widgets/BaseWindows.h"
 
 class Banner;
 class Database;
@@ -16,7 +16,7 @@ class QVBoxLayout;
 // The frame every query window shares: the heading, the period ("时期": a year and, where
 // the query needs one, a month), the window's own inputs, "查询(&Q)", "输出&Excel" and
 // "关闭(&C)", and below them the results. A child window of the main window.
-class QueryWindow : public T_QXForm
+class QueryWindow : public FunctionWindow
 {
     Q_OBJECT
 public:
@@ -24,7 +24,7 @@ public:
     {
         QString caption;
         QString heading;
-        QString hint;           // shown beside the heading; may be empty
+        QString hint; // shown beside the heading; may be empty
         bool withMonth = true;
         bool enterMovesOn = true; // Enter moves the focus to the next control
         QString icon = QStringLiteral("query");

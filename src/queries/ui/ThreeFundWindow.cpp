@@ -1,8 +1,9 @@
 #include "queries/ui/ThreeFundWindow.h"
 
-#include "app/MessageService.h"
+#include "base/MessageService.h"
 #include "queries/DepartmentChoices.h"
 #include "queries/QueryExport.h"
+#include "queries/QueryTexts.h"
 #include "queries/ui/ResultView.h"
 
 #include <QComboBox>
@@ -13,8 +14,6 @@ namespace {
 
 const std::array<const char *, ThreeFund::kFunds> kTabs{"个人养老金", "个人医疗保险金",
                                                         "个人住房公积金"};
-const std::array<const char *, ThreeFund::kFunds> kExportNames{"养老金统计", "医疗保险金统计",
-                                                               "住房公积金统计"};
 
 } // namespace
 
@@ -45,7 +44,7 @@ ThreeFundWindow::ThreeFundWindow(Database &db, MessageService &messages, FileOpe
 
 QString ThreeFundWindow::exportName(int fund)
 {
-    return QString::fromUtf8(kExportNames.at(fund));
+    return QueryText::ExportFunds.value(fund);
 }
 
 void ThreeFundWindow::query()

@@ -1,6 +1,7 @@
 #include "queries/ui/WageListWindow.h"
 
 #include "queries/DepartmentChoices.h"
+#include "queries/QueryTexts.h"
 #include "queries/WageReports.h"
 
 #include <QComboBox>
@@ -11,7 +12,7 @@ WageListWindow::WageListWindow(Database &db, MessageService &messages, FileOpene
                       {QStringLiteral("工资单"), QStringLiteral("职工工资单"),
                        QStringLiteral("默认为 公司全部人员记录"), true, true,
                        QStringLiteral("slip")},
-                      QStringLiteral("工资单"), {65, 0}, parent)
+                      QueryText::ExportWageList, {65, 0}, parent)
 {
     setObjectName(QStringLiteral("WageListWindow"));
     m_dept = new QComboBox(this);

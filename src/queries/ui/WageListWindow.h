@@ -10,7 +10,8 @@ class WageListWindow final : public GridQueryWindow
 {
     Q_OBJECT
 public:
-    WageListWindow(Database &db, MessageService &messages, FileOpener &opener, QWidget *parent = nullptr);
+    WageListWindow(Database &db, MessageService &messages, FileOpener &opener,
+                   QWidget *parent = nullptr);
 
     QComboBox *deptBox() const { return m_dept; }
 

@@ -9,19 +9,20 @@ namespace QueryFixture {
 
 void addWage(Database &db, const WageRow &row)
 {
-    QStringList columns{QStringLiteral("WageYear"), QStringLiteral("WageMonth"),
+    QStringList columns{QStringLiteral("WageYear"),  QStringLiteral("WageMonth"),
                         QStringLiteral("WageTimes"), QStringLiteral("WageState"),
-                        QStringLiteral("EmpId"), QStringLiteral("EmpName"),
-                        QStringLiteral("EmpType"), QStringLiteral("DeptName")};
-    QVariantList values{row.year,    row.month,   1,           row.state,
-                        row.empId,   row.empName, QStringLiteral("中方"), row.deptName};
+                        QStringLiteral("EmpId"),     QStringLiteral("EmpName"),
+                        QStringLiteral("EmpType"),   QStringLiteral("DeptName")};
+    QVariantList values{
+        row.year,    row.month, 1, row.state, row.empId, row.empName, QStringLiteral("中方"),
+        row.deptName};
     for (const auto &[column, amount] : row.amounts) {
         columns << column;
         values << QVariant::fromValue(amount);
     }
-    const bool ok = db.exec(QStringLiteral("insert into Wage (") + QuoteIdents(columns)
-                                + QStringLiteral(") values (")
-                                + QStringList(columns.size(), QStringLiteral("?")).join(u',') + u')',
+    const bool ok = db.exec(QStringLiteral("insert into Wage (") + QuoteIdents(columns) +
+                                QStringLiteral(") values (") +
+                                QStringList(columns.size(), QStringLiteral("?")).join(u',') + u')',
                             values);
     EXPECT_TRUE(ok) << db.lastError().toStdString();
 }
