@@ -16,6 +16,12 @@ out=$(cd "$out" && pwd)
 CORVANE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1280x900x24" build/bin/uitest_ShellLookTest -silent
 
+# The query windows with results.
+for t in WageReportWindowsTest TaxQueryWindowsTest ThreeFundWindowTest; do
+  CORVANE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
+    xvfb-run -a -s "-screen 0 1280x900x24" "build/bin/uitest_$t" -silent
+done
+
 # The program on a fresh database: it must still be running (at the login) after a few
 # seconds, not have ended with an error.
 home=$(mktemp -d)
