@@ -7,8 +7,8 @@
 // Targets: the wage list, department sums and bank list of a month under 2 s each; the three
 // funds of a year under 5 s; one employee's annual tax summary under 100 ms.
 
-#include "app/AppEnv.h"
-#include "app/Password.h"
+#include "base/AppEnv.h"
+#include "base/Password.h"
 #include "db/Database.h"
 #include "db/Schema.h"
 #include "db/Sql.h"
@@ -29,7 +29,8 @@ namespace {
 constexpr int kDepartments = 100;
 constexpr int kEmployees = 100000;
 constexpr int kYear = 2005;
-const QStringList kExtraItems{"岗位津贴", "交通补贴", "餐费补贴", "加班费", "病事假扣款", "工会会费"};
+const QStringList kExtraItems{"岗位津贴", "交通补贴",   "餐费补贴",
+                              "加班费",   "病事假扣款", "工会会费"};
 
 QString empId(int e)
 {
@@ -68,8 +69,8 @@ struct Company
             "Deleted) values (?, ?, '', 1, '0000', ?, 0)"));
         for (int d = 1; d <= kDepartments; ++d) {
             const QString code = QStringLiteral("%1").arg(d, 4, 10, QLatin1Char('0'));
-            const QString name = deptNames.mid(((d - 1) % 10) * 2, 2)
-                                 + QStringLiteral("%1部").arg((d - 1) / 10 + 1);
+            const QString name =
+                deptNames.mid(((d - 1) % 10) * 2, 2) + QStringLiteral("%1部").arg((d - 1) / 10 + 1);
             depts << name;
             dept.bindAll({code, name, QStringLiteral("0000") + code});
             dept.exec();
@@ -80,8 +81,8 @@ struct Company
             "(?, ?, ?, ?, '男', '中方', '中国', ?, 1, '2003-05-01', 0)"));
         QStringList names;
         for (int e = 0; e < kEmployees; ++e) {
-            names << QString(surnames[e % surnames.size()]) + given[(e / 7) % given.size()]
-                         + given[(e / 131) % given.size()];
+            names << QString(surnames[e % surnames.size()]) + given[(e / 7) % given.size()] +
+                         given[(e / 131) % given.size()];
             emp.bindAll({empId(e), names.last(),
                          QStringLiteral("%1").arg(e % kDepartments + 1, 4, 10, QLatin1Char('0')),
                          QStringLiteral("1101011980%1").arg(e, 8, 10, QLatin1Char('0')),
@@ -89,44 +90,57 @@ struct Company
             emp.exec();
         }
 
-        QStringList columns{"WageYear", "WageMonth", "WageTimes", "WageState", "EmpId",
-                            "EmpName",  "EmpType",   "DeptName",  "应发工资", "应税工资",
-                            "实发工资", "减除费用",  "纳税额",    "基本工资", "养老保险金",
+        QStringList columns{"WageYear",   "WageMonth", "WageTimes", "WageState", "EmpId",
+                            "EmpName",    "EmpType",   "DeptName",  "应发工资",  "应税工资",
+                            "实发工资",   "减除费用",  "纳税额",    "基本工资",  "养老保险金",
                             "医疗保险金", "住房公积金"};
         columns += kExtraItems;
-        Statement wage = db.prepare(QStringLiteral("insert into Wage (") + QuoteIdents(columns)
-                                    + QStringLiteral(") values (")
-                                    + QStringList(columns.size(), QStringLiteral("?")).join(u',')
-                                    + u')');
+        Statement wage =
+            db.prepare(QStringLiteral("insert into Wage (") + QuoteIdents(columns) +
+                       QStringLiteral(") values (") +
+                       QStringList(columns.size(), QStringLiteral("?")).join(u',') + u')');
         Statement ledger = db.prepare(QStringLiteral(
             "insert into TaxIncome (TaxYear, TaxMonth, TaxType, EmpId, EmpName, EmpCardNo, "
             "EmpType, DeptID, FactIncome, Income, MinusFare, TaxIncome, TaxMoney, TaxDate) "
             "values (?, ?, ?, ?, ?, '', '中方', ?, ?, ?, 8000000, ?, ?, ?)"));
         const auto money = [](qint64 yuan) { return QVariant::fromValue(Money::fromYuan(yuan)); };
         for (int m = 1; m <= 12; ++m) {
-            const QString date = QStringLiteral("%1-%2-28").arg(kYear).arg(m, 2, 10, QLatin1Char('0'));
+            const QString date =
+                QStringLiteral("%1-%2-28").arg(kYear).arg(m, 2, 10, QLatin1Char('0'));
             for (int e = 0; e < kEmployees; ++e) {
                 const qint64 basic = 2000 + (e % 50) * 100;
-                QVariantList v{kYear, m, 1, QStringLiteral("已完成"), empId(e), names.at(e),
-                               QStringLiteral("中方"), depts.at(e % kDepartments),
-                               money(basic + 300), money(basic), money(basic - 200),
-                               money(800), money(50), money(basic), money(basic / 12),
-                               money(basic / 50), money(basic / 10)};
+                QVariantList v{kYear,
+                               m,
+                               1,
+                               QStringLiteral("已完成"),
+                               empId(e),
+                               names.at(e),
+                               QStringLiteral("中方"),
+                               depts.at(e % kDepartments),
+                               money(basic + 300),
+                               money(basic),
+                               money(basic - 200),
+                               money(800),
+                               money(50),
+                               money(basic),
+                               money(basic / 12),
+                               money(basic / 50),
+                               money(basic / 10)};
                 for (int i = 0; i < kExtraItems.size(); ++i) {
                     v << money(i * 10);
                 }
                 wage.bindAll(v);
                 wage.exec();
-                ledger.bindAll({kYear, m, QStringLiteral("工资所得税"), empId(e), names.at(e),
-                                QStringLiteral("%1").arg(e % kDepartments + 1, 4, 10, QLatin1Char('0')),
-                                money(basic - 200), money(basic), money(basic - 800), money(50),
-                                date});
+                ledger.bindAll(
+                    {kYear, m, QStringLiteral("工资所得税"), empId(e), names.at(e),
+                     QStringLiteral("%1").arg(e % kDepartments + 1, 4, 10, QLatin1Char('0')),
+                     money(basic - 200), money(basic), money(basic - 800), money(50), date});
                 ledger.exec();
                 // Every tenth employee also earns a labour fee now and then.
                 if (e % 10 == 0 && m % 3 == 0) {
-                    ledger.bindAll({kYear, m, QStringLiteral("劳务报酬收入"), empId(e),
-                                    names.at(e), QStringLiteral("0001"), money(3000),
-                                    money(3000), money(2200), money(440), date});
+                    ledger.bindAll({kYear, m, QStringLiteral("劳务报酬收入"), empId(e), names.at(e),
+                                    QStringLiteral("0001"), money(3000), money(3000), money(2200),
+                                    money(440), date});
                     ledger.exec();
                 }
             }
@@ -163,7 +177,8 @@ double floorMs(const QString &sql, const QVariantList &params)
 double monthFloor()
 {
     static const double ms = floorMs(
-        QStringLiteral("select count(*), sum(实发工资) from Wage where WageYear = ? and WageMonth = ?"),
+        QStringLiteral(
+            "select count(*), sum(实发工资) from Wage where WageYear = ? and WageMonth = ?"),
         {kYear, 6});
     return ms;
 }
@@ -177,8 +192,9 @@ double yearFloor()
 
 double employeeFloor()
 {
-    static const double ms = floorMs(
-        QStringLiteral("select count(*), sum(Income) from TaxIncome where EmpId = ?"), {empId(4242)});
+    static const double ms =
+        floorMs(QStringLiteral("select count(*), sum(Income) from TaxIncome where EmpId = ?"),
+                {empId(4242)});
     return ms;
 }
 
@@ -271,8 +287,9 @@ BENCHMARK(BM_AnnualTax)->Unit(benchmark::kMillisecond)->Iterations(20);
 void BM_PersonalWage(benchmark::State &state)
 {
     measure(state, employeeFloor(), [] {
-        const QueryRun run = RunPersonalWage(company().db, {QString::number(kYear), empId(4240), {}},
-                                             [](const QString &) { return QString(); });
+        const QueryRun run =
+            RunPersonalWage(company().db, {QString::number(kYear), empId(4240), {}},
+                            [](const QString &) { return QString(); });
         return run.grid->rowCount();
     });
 }
