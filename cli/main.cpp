@@ -5,11 +5,63 @@
 #include "base/AppEnv.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+
+#include <cstring>
+#include <memory>
+
+#include <unistd.h>
+
+namespace {
+
+// Whether the command named on the command line (the first argument that is not --home or
+// its folder) draws text.
+bool commandDrawsText(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--home") == 0) {
+            ++i;
+            continue;
+        }
+        if (std::strncmp(argv[i], "--", 2) == 0) {
+            continue; // --home=DIR
+        }
+        const QString name = QString::fromLocal8Bit(argv[i]);
+        for (const CliEntry &c : cliCommands()) {
+            if (c.name == name) {
+                return c.drawsText;
+            }
+        }
+        return false;
+    }
+    return false;
+}
+
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
+{
+    if (commandDrawsText(argc, argv)) {
+        // No window is ever shown: the fonts are all that is wanted. Qt would also make up a
+        // runtime folder when the session names none, but say so on standard error, which
+        // belongs to the command's own messages.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            qputenv("XDG_RUNTIME_DIR",
+                    QFile::encodeName(QDir::tempPath() + QStringLiteral("/corvane-runtime-") +
+                                      QString::number(getuid())));
+        }
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
 
@@ -21,7 +73,7 @@ int main(int argc, char *argv[])
     };
 
     // The program's own options stand before the command; the command's follow it.
-    QStringList args = app.arguments().mid(1);
+    QStringList args = app->arguments().mid(1);
     qsizetype first = 0;
     while (first < args.size()) {
         const QString &a = args.at(first);
