@@ -382,7 +382,7 @@ int empCommand(CliContext &ctx)
         if (pos.size() != 2) {
             return usage(ctx, "emp import 文件.csv");
         }
-        return openDb(ctx, db) ? empImport(ctx, db, pos[1]) : 1;
+        return openDb(ctx, opts, db) ? empImport(ctx, db, pos[1]) : 1;
     }
     if (sub == QLatin1String("move")) {
         if (pos.size() != 3) {
