@@ -1,6 +1,7 @@
 #include "org/EmployeeImport.h"
 
 #include "base/AppEnv.h"
+#include "base/CodeFold.h"
 #include "base/CsvReader.h"
 #include "base/MessageService.h"
 #include "db/Database.h"
@@ -20,7 +21,7 @@ const QStringList kRequired{"EmpID", "EmpName", "DeptID", "IDCardNo"};
 
 QString codeKey(const QString &code)
 {
-    return code.trimmed().toCaseFolded();
+    return FoldCode(code.trimmed());
 }
 
 // Keeps what the checks would have shown, to report it against the line.
