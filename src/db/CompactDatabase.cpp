@@ -1,45 +1,115 @@
 #include "db/CompactDatabase.h"
 
+#include "base/FileReplacement.h"
 #include "db/Database.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-#include <cstdio>
+namespace {
 
-bool ReplaceFileAtomically(const QString &source, const QString &target)
+bool failWith(QString *error, const QString &text)
 {
-    // rename(2) replaces an existing target atomically; QFile::rename would refuse it.
-    return std::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData())
-           == 0;
+    if (error) {
+        *error = text;
+    }
+    return false;
 }
 
-bool CompactDatabase(const QString &path, const QString &password)
+QString reasonOf(const Database &db)
 {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        return false;
-    }
-    const QString copy = info.absolutePath() + QStringLiteral("/newdb.mdb");
-    QFile::remove(copy);
+    return db.lastErrorWasBusy() ? DatabaseBusyMessage() : db.lastError();
+}
 
+bool copyChecks(const QString &copy, const QString &password, QString *error)
+{
+    Database check;
+    if (!check.open(copy, password)) {
+        return failWith(error, check.lastError());
+    }
+    const QString verdict =
+        check.scalar(QStringLiteral("pragma integrity_check")).value_or(QVariant()).toString();
+    return verdict == QLatin1String("ok") || failWith(error, verdict);
+}
+
+} // namespace
+
+QString DatabaseBusyMessage()
+{
+    return QStringLiteral("数据库正被其他程序使用，请稍后再试！");
+}
+
+bool TakeWriteLock(Database &keeper, const QString &path, const QString &password)
+{
+    // BEGIN IMMEDIATE takes the engine's write lock at once and, without writing anything,
+    // never makes a journal of its own that its roll-back could remove.
+    return keeper.open(path, password) && keeper.exec(QStringLiteral("BEGIN IMMEDIATE"));
+}
+
+bool CompactDatabase(const QString &path, const QString &password, QString *error)
+{
+    const QString file = FileReplacement::ResolveLinks(path);
+    if (!QFileInfo(file).isFile()) {
+        return failWith(error, QStringLiteral("数据库文件不存在: ") + path);
+    }
+    Database keeper;
+    if (!TakeWriteLock(keeper, file, password)) {
+        return failWith(error, reasonOf(keeper));
+    }
+    const QString copy = FileReplacement::CreateTemporaryBeside(file);
+    if (copy.isEmpty()) {
+        return failWith(error, QStringLiteral("无法在数据库所在的文件夹中创建临时文件"));
+    }
     bool ok = false;
     {
-        Database db;
-        QFile empty(copy);
-        ok = empty.open(QIODevice::WriteOnly | QIODevice::NewOnly);
-        empty.close();
-        ok = ok && db.open(path, password) && db.exportCopy(copy, password);
+        // A second connection reads while the keeper holds the write lock: readers are
+        // let in, writers are not.
+        Database reader;
+        ok = reader.open(file, password) && reader.exportCopy(copy, password);
+        if (!ok) {
+            failWith(error, reasonOf(reader));
+        }
     }
-    if (ok) {
-        Database check;
-        ok = check.open(copy, password)
-             && check.scalar(QStringLiteral("pragma integrity_check")).value_or(QVariant()).toString()
-                    == QLatin1String("ok");
-    }
-    if (!ok || !ReplaceFileAtomically(copy, info.absoluteFilePath())) {
+    ok = ok && copyChecks(copy, password, error);
+    if (!ok) {
         QFile::remove(copy);
         return false;
     }
-    return true;
+    return FileReplacement::Replace(copy, file, error);
+}
+
+bool WriteDatabaseCopy(const QString &source, const QString &target, const QString &password,
+                       bool compact, QString *error)
+{
+    const QString file = FileReplacement::ResolveLinks(target);
+    if (FileReplacement::SameFile(source, file)) {
+        return failWith(error, QStringLiteral("目标文件就是数据库文件本身"));
+    }
+    Database from;
+    if (!from.open(source, password)) {
+        return failWith(error, reasonOf(from));
+    }
+    const QString copy = FileReplacement::CreateTemporaryBeside(file);
+    if (copy.isEmpty()) {
+        return failWith(error, QStringLiteral("无法在目标文件夹中创建临时文件: ") + target);
+    }
+    if (!from.copyPagesTo(copy, password)) {
+        failWith(error, reasonOf(from));
+        QFile::remove(copy);
+        return false;
+    }
+    if (compact) {
+        // The copy is ours alone: compacting it in place touches nobody. A failure leaves
+        // the uncompacted (complete) copy.
+        Database db;
+        if (db.open(copy, password)) {
+            db.exec(QStringLiteral("VACUUM"));
+        }
+    }
+    if (!copyChecks(copy, password, error)) {
+        QFile::remove(copy);
+        QFile::remove(copy + QStringLiteral("-journal"));
+        return false;
+    }
+    return FileReplacement::Replace(copy, file, error);
 }

@@ -1,10 +1,11 @@
 #include "maintenance/BackupRestore.h"
 
 #include "base/AppEnv.h"
-#include "db/CompactDatabase.h"
+#include "base/FileReplacement.h"
 #include "base/MessageService.h"
 #include "base/Password.h"
 #include "base/Settings.h"
+#include "db/CompactDatabase.h"
 #include "db/Database.h"
 #include "db/Sql.h"
 
@@ -14,24 +15,6 @@
 namespace {
 
 const QString kBackupIni = QStringLiteral("AutoBack/Backup.ini");
-
-// Copies through a temporary file beside the target and renames it into place, so the
-// target is either the old file or the complete new one.
-bool CopyFileSafely(const QString &source, const QString &target)
-{
-    const QString temp = target + QStringLiteral(".part");
-    QFile::remove(temp);
-    if (!QFile::copy(source, temp)) {
-        QFile::remove(temp);
-        return false;
-    }
-    QFile(temp).setPermissions(QFile(temp).permissions() | QFileDevice::WriteOwner);
-    if (!ReplaceFileAtomically(temp, target)) {
-        QFile::remove(temp);
-        return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -48,21 +31,30 @@ bool CopyDatabase(const QString &source, const QString &target, bool overwrite,
                   MessageService &messages)
 {
     const QString name = BackupTargetName(target);
-    if (QFileInfo::exists(name) && !overwrite
-        && !messages.askYesNo(QStringLiteral("文件已存在，是否要覆盖该文件？"))) {
+    if (FileReplacement::SameFile(source, FileReplacement::ResolveLinks(name))) {
+        messages.showError(QStringLiteral("不能把数据库备份到它自己！"));
         return false;
     }
-    if (!CopyFileSafely(source, name)) {
+    if (QFileInfo::exists(name) && !overwrite &&
+        !messages.askYesNo(QStringLiteral("文件已存在，是否要覆盖该文件？"))) {
         return false;
     }
-    CompactDatabase(name, DatabasePassword());
+    QString error;
+    if (!WriteDatabaseCopy(source, name, DatabasePassword(), true, &error)) {
+        if (error == DatabaseBusyMessage()) {
+            messages.showError(error);
+        }
+        return false;
+    }
     return true;
 }
 
 int LastAutoBackupNumber()
 {
     bool ok = false;
-    const int n = ReadIniValue(kBackupIni, QStringLiteral("BackupInfo"), QStringLiteral("CurrentFile")).toInt(&ok);
+    const int n =
+        ReadIniValue(kBackupIni, QStringLiteral("BackupInfo"), QStringLiteral("CurrentFile"))
+            .toInt(&ok);
     // A hand-edited value outside 0..4 would name a file outside the rotation.
     return ok && n >= 0 && n <= 4 ? n : 0;
 }
@@ -89,38 +81,53 @@ bool BackupDatabase(const QString &databasePath, const QString &name, MessageSer
 RestoreResult RestoreDatabase(const QString &databasePath, const QString &chosen,
                               MessageService &messages)
 {
+    const QString file = FileReplacement::ResolveLinks(databasePath);
+    const QString source = chosen.trimmed();
+    // The chosen file is copied beside the database, through the engine, before anything
+    // else happens: a journal a crash left beside it is rolled back into the copy, and it may
+    // be the very automatic copy that is about to be overwritten (Backup02.mdb chosen when
+    // Backup02.mdb is next in turn).
+    const QString staged = FileReplacement::CreateTemporaryBeside(file);
     {
         Database test;
-        if (!test.openConnection(BuildConnectionString(chosen.trimmed(), DatabasePassword()))
-            || !test.tableExists(QStringLiteral("CorpInfo"))) {
+        if (!test.openConnection(BuildConnectionString(source, DatabasePassword())) ||
+            !test.tableExists(QStringLiteral("CorpInfo"))) {
+            QFile::remove(staged);
             return RestoreResult::NotADatabase;
         }
+        if (staged.isEmpty() || !test.copyPagesTo(staged, DatabasePassword())) {
+            QFile::remove(staged);
+            messages.showError(QStringLiteral("恢复数据库失败！"));
+            return RestoreResult::RestoreFailed;
+        }
     }
-    // The chosen file is copied beside the database before anything else happens: it may
-    // be the very automatic copy that is about to be overwritten (Backup02.mdb chosen when
-    // Backup02.mdb is next in turn), and the database is then replaced in one rename.
-    const QString staged = databasePath + QStringLiteral(".restore");
-    QFile::remove(staged);
-    if (!QFile::copy(chosen.trimmed(), staged)) {
+    // From the automatic copy until the chosen file is in place nobody may write: a write
+    // committed in between would be in neither.
+    Database keeper;
+    if (!TakeWriteLock(keeper, file, DatabasePassword())) {
         QFile::remove(staged);
-        messages.showError(QStringLiteral("恢复数据库失败！"));
-        return RestoreResult::RestoreFailed;
+        if (keeper.lastErrorWasBusy()) {
+            messages.showError(DatabaseBusyMessage());
+        }
+        messages.showError(QStringLiteral("自动备份数据库失败！"));
+        return RestoreResult::AutoBackupFailed;
     }
-    QFile(staged).setPermissions(QFile(staged).permissions() | QFileDevice::WriteOwner);
-
     const int k = (LastAutoBackupNumber() + 1) % 5;
-    if (!CopyDatabase(databasePath, AutoBackupPath(k), true, messages)) {
+    if (!CopyDatabase(file, AutoBackupPath(k), true, messages)) {
         QFile::remove(staged);
         messages.showError(QStringLiteral("自动备份数据库失败！"));
         return RestoreResult::AutoBackupFailed;
     }
     WriteIniString(kBackupIni, QStringLiteral("BackupInfo"), QStringLiteral("CurrentFile"),
                    QString::number(k));
-    if (!ReplaceFileAtomically(staged, databasePath)) {
-        QFile::remove(staged);
+    // Opening the keeper rolled back a journal left by a crash; one that is still there is
+    // not hot and nobody can be writing: it must not meet the restored file.
+    QFile::remove(file + QStringLiteral("-journal"));
+    if (!FileReplacement::Replace(staged, file)) {
         messages.showError(QStringLiteral("恢复数据库失败！"));
         return RestoreResult::RestoreFailed;
     }
+    keeper.close();
     messages.showInfo(QStringLiteral("恢复数据库成功！"));
     return RestoreResult::Restored;
 }

@@ -13,7 +13,10 @@ QString BackupTargetName(const QString &target);
 
 // Copies `source` to `target` (named as BackupTargetName gives), asking before it replaces
 // an existing file unless `overwrite` is set, then compacts the copy (whose outcome does not
-// matter). True when the copy was made.
+// matter). The copy is read through the engine (one consistent moment of the file, also
+// while others write), made beside the target and renamed over it: the target is the old
+// file or the complete copy. Refused when the target is the source itself. True when the
+// copy was made.
 bool CopyDatabase(const QString &source, const QString &target, bool overwrite,
                   MessageService &messages);
 
@@ -30,9 +33,11 @@ enum class RestoreResult {
 };
 
 // Replaces the database file at `databasePath` by the file `chosen`: tests that it opens as
-// one of our databases, keeps an automatic copy of the current file, then puts the chosen
-// file in place through a temporary file beside it, so the database is never half-written.
-// Shows the messages of each outcome.
+// one of our databases and copies it beside the database through the engine, then, holding
+// the engine's write lock on the database (no other process can commit meanwhile), keeps an
+// automatic copy of the current file and renames the chosen copy over it. The database is
+// never half-written, no write lands between the automatic copy and the rename, and no
+// journal of the old file stays beside the new one. Shows the messages of each outcome.
 RestoreResult RestoreDatabase(const QString &databasePath, const QString &chosen,
                               MessageService &messages);
 

@@ -3,16 +3,22 @@
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
+#include <memory>
 
-// Only one copy of the program runs: the first copy listens on a local socket named after
-// the program's key; a later copy that reaches it asks it to come forward and ends.
+class QLocalServer;
+class QLockFile;
+
+// Only one copy of the program runs: the copy that takes the lock file of the program's key
+// runs and listens on a local socket of that name; a later copy finds the lock taken, asks
+// the running copy through the socket to come forward, and ends.
 class SingleInstance final : public QObject
 {
     Q_OBJECT
 public:
     // The program's key; CORVANE_INSTANCE_KEY replaces it (tests run their own copies).
     static QString defaultKey();
+    // The lock file of a key (in the temporary folder).
+    static QString lockFilePath(const QString &key);
 
     explicit SingleInstance(QString key = defaultKey(), QObject *parent = nullptr);
     ~SingleInstance() override;
@@ -27,5 +33,6 @@ signals:
 
 private:
     QString m_key;
+    std::unique_ptr<QLockFile> m_lock;
     QLocalServer *m_server = nullptr;
 };

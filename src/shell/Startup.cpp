@@ -1,10 +1,13 @@
 #include "shell/Startup.h"
 
 #include "base/AppEnv.h"
+#include "base/FileReplacement.h"
 #include "base/MessageService.h"
-#include "shell/Session.h"
 #include "base/Settings.h"
 #include "maintenance/CorpInfoStore.h"
+#include "shell/Session.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -20,9 +23,9 @@ QString LoadDatabaseSetting()
 
 bool SaveDatabaseSetting(const QString &database, const QString &user, const QString &password)
 {
-    return WriteIniString(kIni, kSection, QStringLiteral("DATABASE"), database)
-           && WriteIniString(kIni, kSection, QStringLiteral("USER"), user)
-           && WriteIniString(kIni, kSection, QStringLiteral("PASSWORD"), password);
+    return WriteIniString(kIni, kSection, QStringLiteral("DATABASE"), database) &&
+           WriteIniString(kIni, kSection, QStringLiteral("USER"), user) &&
+           WriteIniString(kIni, kSection, QStringLiteral("PASSWORD"), password);
 }
 
 bool ConnectDatabase(Session &session, const std::function<bool()> &showSetup)
@@ -33,6 +36,11 @@ bool ConnectDatabase(Session &session, const std::function<bool()> &showSetup)
     if (session.databasePath.isEmpty()) {
         session.databasePath = GetAppDir() + QStringLiteral("Halvek.mdb");
     }
+    // A compaction, backup or restore cut short (a crash, a power loss) leaves its temporary
+    // copy beside the file it was to replace; the file itself is whole.
+    FileReplacement::RemoveLeftovers(
+        QFileInfo(FileReplacement::ResolveLinks(session.databasePath)).absolutePath());
+    FileReplacement::RemoveLeftovers(GetAppDir());
     for (;;) {
         // A file that opens but holds none of our tables (an empty file, say) is as wrong as
         // a missing one: nothing could run on it.

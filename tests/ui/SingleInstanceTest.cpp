@@ -5,6 +5,9 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QLockFile>
+#include <QSysInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QUuid>
@@ -55,6 +58,39 @@ private slots:
             SingleInstance gone(key);
             QVERIFY(!gone.anotherIsRunning());
         }
+        SingleInstance next(key);
+        QVERIFY(!next.anotherIsRunning());
+        SingleInstance third(key);
+        QVERIFY(third.anotherIsRunning());
+    }
+
+    void aCopyStillStartingIsNotDisplacedByTheNext()
+    {
+        // The first copy has taken the lock but does not listen yet (it is still starting):
+        // the second must not take its place, nor remove its socket.
+        const QString key = QStringLiteral("corvane-test-") + QUuid::createUuid().toString(QUuid::Id128);
+        QLockFile starting(SingleInstance::lockFilePath(key));
+        QVERIFY(starting.tryLock(0));
+        SingleInstance second(key);
+        QVERIFY(second.anotherIsRunning());
+        starting.unlock();
+        SingleInstance next(key);
+        QVERIFY(!next.anotherIsRunning());
+    }
+
+    void aLockLeftByACrashedCopyIsTakenOver()
+    {
+        const QString key = QStringLiteral("corvane-test-") + QUuid::createUuid().toString(QUuid::Id128);
+        // A lock file whose process is gone, and the socket file it left.
+        QProcess ended;
+        ended.start(QStringLiteral("true"));
+        QVERIFY(ended.waitForStarted());
+        const qint64 gone = ended.processId();
+        QVERIFY(ended.waitForFinished());
+        QFile lock(SingleInstance::lockFilePath(key));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(QByteArray::number(gone) + "\ncorvane\n" + QSysInfo::machineHostName().toUtf8() + '\n');
+        lock.close();
         SingleInstance next(key);
         QVERIFY(!next.anotherIsRunning());
         SingleInstance third(key);
