@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -282,17 +281,6 @@ std::optional<SqlResult> Statement::readAll()
 }
 
 // ---------------------------------------------------------------------------- Database
-
-namespace {
-std::atomic<int> g_defaultBusyTimeoutMs{Database::kBusyTimeoutMs};
-}
-
-Database::Database() : m_busyTimeoutMs(g_defaultBusyTimeoutMs) {}
-
-void Database::setDefaultBusyTimeout(int milliseconds)
-{
-    g_defaultBusyTimeoutMs = milliseconds;
-}
 
 Database::~Database()
 {

@@ -62,7 +62,7 @@ private:
 class Database
 {
 public:
-    Database();
+    Database() = default;
     Database(const Database &) = delete;
     Database &operator=(const Database &) = delete;
     ~Database();
@@ -93,8 +93,6 @@ public:
     // Replaces the busy timeout of this connection (kBusyTimeoutMs unless set), also for
     // connections opened later.
     void setBusyTimeout(int milliseconds);
-    // The busy timeout of connections made from now on (tests shorten the wait).
-    static void setDefaultBusyTimeout(int milliseconds);
 
     // Statements without rows.
     bool exec(const QString &sql, const QVariantList &params = {});
@@ -147,7 +145,7 @@ private:
     QString m_path;
     QString m_lastError;
     int m_lastErrorCode = 0;
-    int m_busyTimeoutMs;
+    int m_busyTimeoutMs = kBusyTimeoutMs;
     int m_savepointDepth = 0;
 };
 
