@@ -32,6 +32,12 @@ struct Case
     OtherTaxFigures expected;
 };
 
+void PrintTo(const Case &c, std::ostream *os)
+{
+    *os << c.type << ' ' << c.income << (c.shownDeduction ? " less " : "")
+        << (c.shownDeduction ? c.shownDeduction : "");
+}
+
 class OtherTaxCases : public ::testing::TestWithParam<Case>
 {
 };
