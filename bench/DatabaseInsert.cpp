@@ -2,8 +2,8 @@
 // kind of encrypted file, in one transaction each. The layer should cost at most 1.3 times the
 // raw API.
 
-#include "app/Money.h"
-#include "app/Password.h"
+#include "base/Money.h"
+#include "base/Password.h"
 #include "db/Database.h"
 #include "db/Schema.h"
 

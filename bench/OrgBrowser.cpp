@@ -2,7 +2,7 @@
 // on an organisation of 100,000 employees in 200 departments (no window: the tree is built
 // as data and the list model filled from the store, which is what the window does).
 
-#include "app/Password.h"
+#include "base/Password.h"
 #include "db/Database.h"
 #include "db/Schema.h"
 #include "org/DepartmentStore.h"

@@ -1,6 +1,6 @@
 #include "Command.h"
 
-#include "app/Password.h"
+#include "base/Password.h"
 #include "db/Database.h"
 #include "db/Schema.h"
 

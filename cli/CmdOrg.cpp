@@ -4,9 +4,9 @@
 
 #include "Command.h"
 
-#include "app/AppEnv.h"
-#include "app/MessageService.h"
-#include "app/Password.h"
+#include "base/AppEnv.h"
+#include "base/MessageService.h"
+#include "base/Password.h"
 #include "db/Database.h"
 #include "org/DepartmentStore.h"
 #include "org/DeptRules.h"

@@ -1,8 +1,8 @@
 #include "Command.h"
 
-#include "app/MessageService.h"
-#include "app/Password.h"
-#include "app/TextHelpers.h"
+#include "base/MessageService.h"
+#include "base/Password.h"
+#include "base/TextHelpers.h"
 #include "db/Database.h"
 #include "db/Schema.h"
 #include "tax/IncomeTaxCalculator.h"

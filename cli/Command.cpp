@@ -1,6 +1,6 @@
 #include "Command.h"
 
-#include "app/AppEnv.h"
+#include "base/AppEnv.h"
 
 namespace {
 QList<CliEntry> &registry()

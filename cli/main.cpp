@@ -2,7 +2,7 @@
 
 #include "Command.h"
 
-#include "app/AppEnv.h"
+#include "base/AppEnv.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

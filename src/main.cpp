@@ -1,15 +1,15 @@
 // corvane: the desktop program.
 
-#include "app/AppEnv.h"
-#include "app/Session.h"
-#include "app/SingleInstance.h"
-#include "app/ui/BaseWindows.h"
-#include "app/ui/DesktopStartup.h"
-#include "app/ui/Icons.h"
-#include "app/ui/QtFileDialogs.h"
-#include "app/ui/QtMessageService.h"
-#include "app/ui/SubsystemFunctions.h"
-#include "app/ui/TFrmMain.h"
+#include "base/AppEnv.h"
+#include "shell/Session.h"
+#include "shell/SingleInstance.h"
+#include "widgets/BaseWindows.h"
+#include "shell/ui/DesktopStartup.h"
+#include "widgets/Icons.h"
+#include "widgets/QtFileDialogs.h"
+#include "widgets/QtMessageService.h"
+#include "shell/ui/SubsystemFunctions.h"
+#include "shell/ui/MainWindow.h"
 #include "tax/TaxRates.h"
 
 #include <QApplication>
@@ -80,11 +80,11 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    TFrmMain window(session, files);
+    MainWindow window(session, files);
     WireSubsystemFunctions(window, session);
     QObject::disconnect(earlyRaise);
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
-                     &TFrmMain::bringForward);
+                     &MainWindow::bringForward);
     window.showMaximized();
     startup.finish();
     return app.exec();

@@ -1,7 +1,7 @@
 #include "db/DeliveredData.h"
 
-#include "app/Money.h"
-#include "app/Password.h"
+#include "base/Money.h"
+#include "base/Password.h"
 #include "db/Database.h"
 
 namespace Delivered {

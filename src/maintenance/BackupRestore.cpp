@@ -1,10 +1,10 @@
 #include "maintenance/BackupRestore.h"
 
-#include "app/AppEnv.h"
-#include "app/CompactDatabase.h"
-#include "app/MessageService.h"
-#include "app/Password.h"
-#include "app/Settings.h"
+#include "base/AppEnv.h"
+#include "db/CompactDatabase.h"
+#include "base/MessageService.h"
+#include "base/Password.h"
+#include "base/Settings.h"
 #include "db/Database.h"
 #include "db/Sql.h"
 

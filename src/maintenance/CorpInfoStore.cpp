@@ -1,6 +1,5 @@
 #include "maintenance/CorpInfoStore.h"
 
-#include "app/Session.h"
 #include "db/Database.h"
 
 namespace {
@@ -88,18 +87,10 @@ QString CorpInfoMessage(CorpField field)
     return {};
 }
 
-void ApplyCorpInfo(Session &session, const CorpInfo &info)
+std::optional<CorpInfo> SaveCorpInfo(Database &db, const CorpInfo &info)
 {
-    session.corpName = info.corpName;
-    session.obligorNo = info.obligorNo;
-    session.taxNo = info.taxNo;
-}
-
-bool SaveCorpInfo(Session &session, const CorpInfo &info)
-{
-    if (!CorpInfoStore(session.db()).save(info)) {
-        return false;
+    if (!CorpInfoStore(db).save(info)) {
+        return std::nullopt;
     }
-    ApplyCorpInfo(session, trimmed(info));
-    return true;
+    return trimmed(info);
 }

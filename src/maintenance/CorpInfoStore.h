@@ -5,7 +5,6 @@
 #include <optional>
 
 class Database;
-class Session;
 
 // The company record (table CorpInfo, one row).
 struct CorpInfo
@@ -34,15 +33,12 @@ private:
     Database &m_db;
 };
 
-// Makes the record's values the session's company values (name, withholding agent's number,
-// tax number), which the returns and the browser read.
-void ApplyCorpInfo(Session &session, const CorpInfo &info);
-
 // The dialog's required boxes in the order they are checked.
 enum class CorpField { None, CorpName, ObligorNo, Address, TaxNo, PostalCode, Tel, Fax };
 // The first box that is empty after trimming, or None.
 CorpField CheckCorpInfo(const CorpInfo &info);
 QString CorpInfoMessage(CorpField field);
 
-// Saves the record and, on success, puts the saved values into the session.
-bool SaveCorpInfo(Session &session, const CorpInfo &info);
+// Saves the record; on success the values as saved (trimmed), which the caller makes the run's
+// company values.
+std::optional<CorpInfo> SaveCorpInfo(Database &db, const CorpInfo &info);

@@ -1,7 +1,7 @@
 #include "org/DeptRules.h"
 
-#include "app/MessageService.h"
-#include "app/TextHelpers.h"
+#include "base/MessageService.h"
+#include "base/TextHelpers.h"
 #include "org/DepartmentStore.h"
 #include "org/OrgTypes.h"
 

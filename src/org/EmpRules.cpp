@@ -1,6 +1,6 @@
 #include "org/EmpRules.h"
 
-#include "app/MessageService.h"
+#include "base/MessageService.h"
 #include "org/EmployeeStore.h"
 
 namespace {

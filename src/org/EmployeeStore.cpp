@@ -1,6 +1,6 @@
 #include "org/EmployeeStore.h"
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 #include "db/Database.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "tax/DeductionSettings.h"
 
-#include "app/Settings.h"
-#include "app/TextHelpers.h"
+#include "base/Settings.h"
+#include "base/TextHelpers.h"
 #include "db/Database.h"
 #include "tax/TaxTexts.h"
 

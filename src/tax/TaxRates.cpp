@@ -1,6 +1,6 @@
 #include "tax/TaxRates.h"
 
-#include "app/MessageService.h"
+#include "base/MessageService.h"
 #include "db/Database.h"
 #include "tax/TaxTexts.h"
 

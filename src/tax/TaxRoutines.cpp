@@ -1,6 +1,6 @@
 #include "tax/TaxRoutines.h"
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 #include "tax/TaxTexts.h"
 
 namespace {

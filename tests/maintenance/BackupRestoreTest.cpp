@@ -1,8 +1,8 @@
 #include "TestApp.h"
 
-#include "app/MessageService.h"
-#include "app/Password.h"
-#include "app/Settings.h"
+#include "base/MessageService.h"
+#include "base/Password.h"
+#include "base/Settings.h"
 #include "maintenance/BackupRestore.h"
 
 #include <QCryptographicHash>

@@ -1,7 +1,7 @@
 #include "TestApp.h"
 
-#include "app/MessageService.h"
-#include "app/Session.h"
+#include "base/MessageService.h"
+#include "shell/Session.h"
 #include "maintenance/CorpInfoStore.h"
 
 #include <gtest/gtest.h>
@@ -45,7 +45,9 @@ TEST(CorpInfo, SaveCreatesTheOneRowThenEditsItTrimmedAndRefreshesTheSession)
     ASSERT_TRUE(store.load().has_value());
     EXPECT_FALSE(store.load()->has_value());
 
-    EXPECT_TRUE(SaveCorpInfo(session, full()));
+    const auto saved = SaveCorpInfo(session.db(), full());
+    ASSERT_TRUE(saved);
+    session.applyCorpInfo(*saved);
     EXPECT_EQ(session.corpName, QStringLiteral("北方机械厂"));
     EXPECT_EQ(session.obligorNo, QStringLiteral("110101"));
     EXPECT_EQ(session.taxNo, QStringLiteral("T-9"));
@@ -53,7 +55,9 @@ TEST(CorpInfo, SaveCreatesTheOneRowThenEditsItTrimmedAndRefreshesTheSession)
 
     CorpInfo changed = full();
     changed.corpName = QStringLiteral("南方机械厂");
-    EXPECT_TRUE(SaveCorpInfo(session, changed));
+    const auto again = SaveCorpInfo(session.db(), changed);
+    ASSERT_TRUE(again);
+    session.applyCorpInfo(*again);
     EXPECT_EQ(app.scalar(QStringLiteral("select count(*) from CorpInfo")).toInt(), 1);
     EXPECT_EQ(app.scalar(QStringLiteral("select CorpName || '|' || TaxNo || '|' || abName from CorpInfo")).toString(),
               QStringLiteral("南方机械厂|T-9|abc"));
@@ -70,7 +74,7 @@ TEST(CorpInfo, ATooLongValueFailsAndLeavesTheSessionAlone)
     session.corpName = QStringLiteral("旧");
     CorpInfo c = full();
     c.postalCode = QStringLiteral("12345678901");
-    EXPECT_FALSE(SaveCorpInfo(session, c));
+    EXPECT_FALSE(SaveCorpInfo(session.db(), c));
     EXPECT_EQ(session.corpName, QStringLiteral("旧"));
     EXPECT_EQ(app.scalar(QStringLiteral("select count(*) from CorpInfo")).toInt(), 0);
 }

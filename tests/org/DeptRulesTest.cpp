@@ -1,7 +1,7 @@
 #include "OrgFixture.h"
 #include "TestApp.h"
 
-#include "app/MessageService.h"
+#include "base/MessageService.h"
 #include "org/DepartmentStore.h"
 #include "org/DeptRules.h"
 

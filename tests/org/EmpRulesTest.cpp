@@ -1,7 +1,7 @@
 #include "OrgFixture.h"
 #include "TestApp.h"
 
-#include "app/MessageService.h"
+#include "base/MessageService.h"
 #include "org/EmpRules.h"
 #include "org/EmployeeStore.h"
 

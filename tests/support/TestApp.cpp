@@ -1,6 +1,6 @@
 #include "TestApp.h"
 
-#include "app/Password.h"
+#include "base/Password.h"
 #include "db/Schema.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppEnv.h"
+#include "base/AppEnv.h"
 #include "db/Database.h"
 
 #include <QTemporaryDir>

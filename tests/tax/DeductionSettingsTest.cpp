@@ -1,7 +1,7 @@
 #include "TaxTestRates.h"
 #include "TestApp.h"
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "tax/DeductionSettings.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "TaxTestRates.h"
 #include "TestApp.h"
 
-#include "app/MessageService.h"
+#include "base/MessageService.h"
 #include "tax/TaxRates.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // The delivered rate rows, written out again by hand so that the routines' tables are checked
 // against figures worked out on paper, and the delivered database against this copy.
 
-#include "app/Money.h"
+#include "base/Money.h"
 #include "tax/TaxRates.h"
 #include "tax/TaxRoutines.h"
 

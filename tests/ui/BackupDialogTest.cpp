@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
 
-#include "maintenance/ui/TfrmBackupRestore.h"
+#include "maintenance/ui/BackupRestoreDialog.h"
 
 #include <QFileInfo>
 #include <QGroupBox>
@@ -16,7 +16,7 @@ private slots:
     void theChosenOperationEnablesItsOwnGroup()
     {
         ShellFixture f;
-        TfrmBackupRestore dialog(f.app.dbPath(), f.messages, f.files);
+        BackupRestoreDialog dialog(f.app.dbPath(), f.messages, f.files);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("备份恢复数据库"));
         QVERIFY(dialog.backupRadio()->isChecked());
         QVERIFY(dialog.backupButton()->isEnabled());
@@ -29,7 +29,7 @@ private slots:
     void emptyNamesAreRefused()
     {
         ShellFixture f;
-        TfrmBackupRestore dialog(f.app.dbPath(), f.messages, f.files);
+        BackupRestoreDialog dialog(f.app.dbPath(), f.messages, f.files);
         dialog.backup();
         dialog.restore();
         QCOMPARE(f.messages.texts(), (QStringList{QStringLiteral("备份数据库名不能为空！"),
@@ -41,7 +41,7 @@ private slots:
         ShellFixture f;
         f.session.closeDatabase();
         f.app.db().close();
-        TfrmBackupRestore dialog(f.app.dbPath(), f.messages, f.files);
+        BackupRestoreDialog dialog(f.app.dbPath(), f.messages, f.files);
         const QString target = f.app.dir() + QStringLiteral("月末备份");
         f.files.setNextFileName(target);
         dialog.browseBackup();

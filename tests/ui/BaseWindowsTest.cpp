@@ -1,6 +1,6 @@
-#include "app/ui/BaseWindows.h"
-#include "app/ui/Icons.h"
-#include "app/ui/T_HImageWizardDialog.h"
+#include "widgets/BaseWindows.h"
+#include "widgets/Icons.h"
+#include "widgets/WizardDialog.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -8,10 +8,10 @@
 
 namespace {
 
-class CheckedDialog : public T_OKCancelDialog
+class CheckedDialog : public OkCancelDialog
 {
 public:
-    CheckedDialog() : T_OKCancelDialog(Buttons::Horizontal, QStringLiteral("标题"), QStringLiteral("corp")) {}
+    CheckedDialog() : OkCancelDialog(Buttons::Horizontal, QStringLiteral("标题"), QStringLiteral("corp")) {}
     bool allow = false;
     int checks = 0;
 
@@ -19,7 +19,7 @@ protected:
     bool onOk() override { return ++checks, allow; }
 };
 
-class TwoSteps : public T_HImageWizardDialog
+class TwoSteps : public WizardDialog
 {
 public:
     TwoSteps()
@@ -60,7 +60,7 @@ private slots:
 
     void helpDialogsCarryTheHelpButton()
     {
-        T_OKCancelDialog d(T_OKCancelDialog::Buttons::Vertical, {}, {}, nullptr, QStringLiteral("工资过帐"));
+        OkCancelDialog d(OkCancelDialog::Buttons::Vertical, {}, {}, nullptr, QStringLiteral("工资过帐"));
         QVERIFY(d.helpButton());
         QCOMPARE(d.helpButton()->text(), QStringLiteral("帮助(&H)"));
     }

@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
 
-#include "maintenance/ui/TfrmCorpInfo.h"
+#include "maintenance/ui/CompanyInfoDialog.h"
 
 #include <QLineEdit>
 #include <QtTest>
@@ -12,7 +12,8 @@ private slots:
     void eachEmptyBoxIsNamedAndFocusedInOrder()
     {
         ShellFixture f(QStringLiteral("admin"), false);
-        TfrmCorpInfo dialog(f.session);
+        CompanyInfoDialog dialog(f.session.db(), f.session.messages(),
+                                 [&](const CorpInfo &c) { f.session.applyCorpInfo(c); });
         QVERIFY(dialog.isUsable());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("企业信息"));
         dialog.show();
@@ -37,7 +38,8 @@ private slots:
     void editsTheExistingRecordAndLimitsTheWidths()
     {
         ShellFixture f;
-        TfrmCorpInfo dialog(f.session);
+        CompanyInfoDialog dialog(f.session.db(), f.session.messages(),
+                                 [&](const CorpInfo &c) { f.session.applyCorpInfo(c); });
         QCOMPARE(dialog.edit(CorpField::CorpName)->text(), QStringLiteral("北方机械厂"));
         QCOMPARE(dialog.edit(CorpField::CorpName)->maxLength(), 50);
         QCOMPARE(dialog.edit(CorpField::PostalCode)->maxLength(), 10);
@@ -56,7 +58,8 @@ private slots:
     void cancelChangesNothing()
     {
         ShellFixture f;
-        TfrmCorpInfo dialog(f.session);
+        CompanyInfoDialog dialog(f.session.db(), f.session.messages(),
+                                 [&](const CorpInfo &c) { f.session.applyCorpInfo(c); });
         dialog.edit(CorpField::CorpName)->setText(QStringLiteral("别的"));
         dialog.reject();
         QCOMPARE(f.app.scalar(QStringLiteral("select CorpName from CorpInfo")).toString(), QStringLiteral("北方机械厂"));

@@ -1,7 +1,7 @@
-#include "app/AppEnv.h"
-#include "app/MessageService.h"
-#include "app/ui/EditHelpers.h"
-#include "app/ui/HelpWindow.h"
+#include "base/AppEnv.h"
+#include "base/MessageService.h"
+#include "widgets/EditHelpers.h"
+#include "widgets/HelpWindow.h"
 
 #include <QApplication>
 #include <QDir>

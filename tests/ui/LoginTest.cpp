@@ -1,10 +1,10 @@
 #include "ShellFixture.h"
 
-#include "app/Password.h"
-#include "app/Settings.h"
-#include "app/ui/TfrmAddUser.h"
-#include "app/ui/TfrmChangePwd.h"
-#include "app/ui/TfrmLogon.h"
+#include "base/Password.h"
+#include "base/Settings.h"
+#include "shell/ui/AddUserDialog.h"
+#include "shell/ui/ChangePasswordDialog.h"
+#include "shell/ui/LoginDialog.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -19,7 +19,7 @@ private slots:
     {
         ShellFixture f{QString()};
         f.session.corpName.clear();
-        TfrmLogon dialog(f.session);
+        LoginDialog dialog(f.session);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("系统登录"));
         QCOMPARE(dialog.userEdit()->text(), QStringLiteral("admin"));
         QCOMPARE(dialog.hintLabel()->text(), QStringLiteral("初次使用本系统用户名为admin，密码为2468"));
@@ -32,13 +32,13 @@ private slots:
     {
         ShellFixture f{QString()};
         {
-            TfrmLogon dialog(f.session);
+            LoginDialog dialog(f.session);
             dialog.show();
             QVERIFY(QTest::qWaitForWindowActive(&dialog));
             QCOMPARE(QApplication::focusWidget(), dialog.passwordEdit());
         }
         f.session.db().exec(QStringLiteral("alter table SysUser rename to SysUserGone"));
-        TfrmLogon dialog(f.session);
+        LoginDialog dialog(f.session);
         QCOMPARE(f.messages.texts(), QStringList{QStringLiteral("查询数据库失败！")});
         QCOMPARE(dialog.userEdit()->text(), QStringLiteral("admin"));
         dialog.passwordEdit()->setText(QStringLiteral("2468"));
@@ -51,14 +51,14 @@ private slots:
         ShellFixture f{QString()};
         WriteIniString(QStringLiteral("Corvane.ini"), QStringLiteral("LastUser"), QStringLiteral("UserName"),
                        QStringLiteral("张三"));
-        TfrmLogon dialog(f.session);
+        LoginDialog dialog(f.session);
         QCOMPARE(dialog.userEdit()->text(), QStringLiteral("张三"));
     }
 
     void wrongNameAndPasswordAreWarnedAndTheFourthPressEnds()
     {
         ShellFixture f{QString()};
-        TfrmLogon dialog(f.session);
+        LoginDialog dialog(f.session);
         dialog.show();
         dialog.userEdit()->setText(QStringLiteral("nobody"));
         QVERIFY(!dialog.pressOk());
@@ -80,7 +80,7 @@ private slots:
     void theNameIsKeptAsTypedEvenWithOtherCaseAndSpaces()
     {
         ShellFixture f{QString()};
-        TfrmLogon dialog(f.session);
+        LoginDialog dialog(f.session);
         dialog.userEdit()->setText(QStringLiteral(" ADMIN"));
         dialog.passwordEdit()->setText(QStringLiteral("2468"));
         QVERIFY(dialog.pressOk());
@@ -96,7 +96,7 @@ private slots:
         ShellFixture f{QString()};
         f.session.db().dropColumn(QStringLiteral("TaxIncome"), QStringLiteral("FactIncome"));
         f.session.db().setUserVersion(1);
-        TfrmLogon dialog(f.session);
+        LoginDialog dialog(f.session);
         dialog.passwordEdit()->setText(QStringLiteral("wrong"));
         QVERIFY(!dialog.pressOk());
         QVERIFY(f.session.db().hasColumn(QStringLiteral("TaxIncome"), QStringLiteral("FactIncome")));
@@ -107,7 +107,7 @@ private slots:
         ShellFixture f;
         f.session.db().exec(QStringLiteral("insert into SysUser (UserName, UserPwd) values ('张三', ?)"),
                             {EncodePassword(QStringLiteral("abc"))});
-        TfrmChangePwd other(f.session, QStringLiteral("张三"));
+        ChangePasswordDialog other(f.session, QStringLiteral("张三"));
         QVERIFY(other.isUsable());
         QVERIFY(!other.asksOldPassword());
         other.newEdit()->setText(QStringLiteral("xyz"));
@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(f.app.scalar(QStringLiteral("select UserPwd from SysUser where UserName = '张三'")).toString(),
                  EncodePassword(QStringLiteral("xyz")));
 
-        TfrmChangePwd own(f.session, QStringLiteral("admin"));
+        ChangePasswordDialog own(f.session, QStringLiteral("admin"));
         QVERIFY(own.asksOldPassword());
         own.show();
         QVERIFY(own.oldEdit()->isVisible());
@@ -139,7 +139,7 @@ private slots:
     void addUserChecksAndSaves()
     {
         ShellFixture f;
-        TfrmAddUser dialog(f.session);
+        AddUserDialog dialog(f.session);
         QVERIFY(dialog.isUsable());
         QVERIFY(!dialog.pressOk());
         QCOMPARE(f.messages.lastText(), QStringLiteral("请输入用户名！"));

@@ -4,13 +4,13 @@
 #include "OrgFixture.h"
 #include "TestApp.h"
 
-#include "app/MessageService.h"
+#include "base/MessageService.h"
 #include "org/DeptRules.h"
 #include "org/EmpRules.h"
-#include "org/ui/TfrmDept.h"
-#include "org/ui/TfrmDeptEmp.h"
-#include "org/ui/TfrmEmp.h"
-#include "org/ui/TfrmEmpMove.h"
+#include "org/ui/DepartmentDialog.h"
+#include "org/ui/OrgBrowserWindow.h"
+#include "org/ui/EmployeeDialog.h"
+#include "org/ui/EmployeeTransferDialog.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
@@ -43,7 +43,7 @@ void onNextDialog(std::function<void(T *)> fill)
     });
 }
 
-QStringList listedIds(const TfrmDeptEmp &w)
+QStringList listedIds(const OrgBrowserWindow &w)
 {
     QStringList ids;
     for (int r = 0; r < w.model()->rowCount(); ++r) {
@@ -52,7 +52,7 @@ QStringList listedIds(const TfrmDeptEmp &w)
     return ids;
 }
 
-QStringList topLevelLabels(const TfrmDeptEmp &w)
+QStringList topLevelLabels(const OrgBrowserWindow &w)
 {
     QStringList labels;
     for (int i = 0; i < w.tree()->topLevelItemCount(); ++i) {
@@ -68,9 +68,9 @@ class OrgBrowserTest : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TfrmDeptEmp> browser(TfrmDeptEmp::Mode mode = TfrmDeptEmp::Mode::Maintain)
+    std::unique_ptr<OrgBrowserWindow> browser(OrgBrowserWindow::Mode mode = OrgBrowserWindow::Mode::Maintain)
     {
-        return std::make_unique<TfrmDeptEmp>(app->db(), messages, QStringLiteral("蓝海公司"),
+        return std::make_unique<OrgBrowserWindow>(app->db(), messages, QStringLiteral("蓝海公司"),
                                              nullptr, mode);
     }
 
@@ -174,7 +174,7 @@ private slots:
     void addModifyMoveAndDeleteThroughTheDialogs()
     {
         auto w = browser();
-        onNextDialog<TfrmDept>([](TfrmDept *d) {
+        onNextDialog<DepartmentDialog>([](DepartmentDialog *d) {
             d->codeEdit()->setText(QStringLiteral("0005"));
             d->nameEdit()->setText(QStringLiteral("研发部"));
             d->okButton()->click();
@@ -183,14 +183,14 @@ private slots:
         QCOMPARE(w->tree()->topLevelItem(0)->childCount(), 4);
 
         QVERIFY(w->selectDept(QStringLiteral("0005")));
-        onNextDialog<TfrmDept>([](TfrmDept *d) {
+        onNextDialog<DepartmentDialog>([](DepartmentDialog *d) {
             d->nameEdit()->setText(QStringLiteral("开发部"));
             d->okButton()->click();
         });
         w->modifyDept();
         QCOMPARE(w->tree()->currentItem()->text(0), QStringLiteral("开发部"));
 
-        onNextDialog<TfrmEmp>([](TfrmEmp *d) {
+        onNextDialog<EmployeeDialog>([](EmployeeDialog *d) {
             d->codeEdit()->setText(QStringLiteral("D1"));
             d->nameEdit()->setText(QStringLiteral("王五"));
             d->idCardEdit()->setText(QStringLiteral("110"));
@@ -199,14 +199,14 @@ private slots:
         w->addEmp();
         QCOMPARE(listedIds(*w), QStringList{"D1"});
 
-        onNextDialog<TfrmEmp>([](TfrmEmp *d) {
+        onNextDialog<EmployeeDialog>([](EmployeeDialog *d) {
             d->telEdit()->setText(QStringLiteral("123"));
             d->okButton()->click();
         });
         w->modifyEmp();
         QCOMPARE(w->model()->rowAt(0).tel(), QStringLiteral("123"));
 
-        onNextDialog<TfrmEmpMove>([](TfrmEmpMove *d) {
+        onNextDialog<EmployeeTransferDialog>([](EmployeeTransferDialog *d) {
             d->targetCombo()->setCurrentIndex(d->targetCombo()->findText(QStringLiteral("人事部")));
             d->okButton()->click();
         });
@@ -246,19 +246,19 @@ private slots:
 
     void pickerModesChoose()
     {
-        auto any = browser(TfrmDeptEmp::Mode::SelectEmp);
+        auto any = browser(OrgBrowserWindow::Mode::SelectEmp);
         QCOMPARE(any->windowTitle(), QStringLiteral("选择员工"));
         QVERIFY(any->chooseButton()->isEnabled());
-        QSignalSpy chosen(any.get(), &TfrmDeptEmp::employeeChosen);
+        QSignalSpy chosen(any.get(), &OrgBrowserWindow::employeeChosen);
         any->list()->setCurrentIndex(any->model()->index(0, 0));
         any->chooseButton()->click();
         QCOMPARE(chosen.size(), 1);
         QCOMPARE(any->chosen()->empId, QStringLiteral("E1"));
         QCOMPARE(any->chosen()->deptName, QStringLiteral("财务部"));
 
-        auto temp = browser(TfrmDeptEmp::Mode::SelectTempEmp);
+        auto temp = browser(OrgBrowserWindow::Mode::SelectTempEmp);
         QCOMPARE(temp->windowTitle(), QStringLiteral("选择临时员工"));
-        QSignalSpy tempChosen(temp.get(), &TfrmDeptEmp::employeeChosen);
+        QSignalSpy tempChosen(temp.get(), &OrgBrowserWindow::employeeChosen);
         const QModelIndex first = temp->model()->index(0, 0);
         temp->list()->setCurrentIndex(first);
         emit temp->list()->doubleClicked(first);
@@ -271,7 +271,7 @@ private slots:
         QCOMPARE(temp->chosen()->empType, QStringLiteral("中方"));
 
         auto maintain = browser();
-        QSignalSpy none(maintain.get(), &TfrmDeptEmp::employeeChosen);
+        QSignalSpy none(maintain.get(), &OrgBrowserWindow::employeeChosen);
         maintain->choose();
         QCOMPARE(none.size(), 0);
     }
@@ -285,9 +285,9 @@ private slots:
         area.show();
         QVERIFY(QTest::qWaitForWindowExposed(&area));
         for (const QString how : {"button", "escape", "frame"}) {
-            auto *w = new TfrmDeptEmp(app->db(), messages, QStringLiteral("蓝海公司"));
+            auto *w = new OrgBrowserWindow(app->db(), messages, QStringLiteral("蓝海公司"));
             w->setAttribute(Qt::WA_DeleteOnClose);
-            QPointer<TfrmDeptEmp> watch(w);
+            QPointer<OrgBrowserWindow> watch(w);
             QPointer<QMdiSubWindow> sub = area.addSubWindow(w);
             sub->setAttribute(Qt::WA_DeleteOnClose);
             sub->show();
@@ -296,7 +296,7 @@ private slots:
             QCOMPARE(sub->windowTitle(), QStringLiteral("部门员工维护"));
             // Placed by its frame, not moved about as a dialog of its own would be.
             QVERIFY2(sub->rect().contains(w->geometry()), qPrintable(how));
-            QSignalSpy closing(w, &TfrmDeptEmp::closeRequested);
+            QSignalSpy closing(w, &OrgBrowserWindow::closeRequested);
             if (how == QStringLiteral("button")) {
                 w->closeButton()->click();
                 QCOMPARE(closing.size(), 1);
@@ -314,7 +314,7 @@ private slots:
     void tempPickerIgnoresOthersUntilClosed()
     {
         QTimer::singleShot(0, [] {
-            auto *w = qobject_cast<TfrmDeptEmp *>(QApplication::activeModalWidget());
+            auto *w = qobject_cast<OrgBrowserWindow *>(QApplication::activeModalWidget());
             QVERIFY(w);
             w->choose(); // the first row is not temporary staff: ignored
             w->closeButton()->click();
@@ -325,7 +325,7 @@ private slots:
     void closeButtonEndsThePicker()
     {
         QTimer::singleShot(0, [] {
-            auto *w = qobject_cast<TfrmDeptEmp *>(QApplication::activeModalWidget());
+            auto *w = qobject_cast<OrgBrowserWindow *>(QApplication::activeModalWidget());
             QVERIFY(w);
             w->list()->setCurrentIndex(w->model()->index(1, 0));
             w->choose();
@@ -335,7 +335,7 @@ private slots:
         QCOMPARE(picked->empId, QStringLiteral("T1"));
 
         QTimer::singleShot(0, [] {
-            qobject_cast<TfrmDeptEmp *>(QApplication::activeModalWidget())->closeButton()->click();
+            qobject_cast<OrgBrowserWindow *>(QApplication::activeModalWidget())->closeButton()->click();
         });
         QVERIFY(!SelectEmp(app->db(), messages, QStringLiteral("蓝海公司")));
     }

@@ -3,14 +3,14 @@
 #include "OrgFixture.h"
 #include "TestApp.h"
 
-#include "app/MessageService.h"
+#include "base/MessageService.h"
 #include "org/DeptRules.h"
 #include "org/EmpRules.h"
 #include "org/EmployeeStore.h"
-#include "org/ui/TFrmGetEmpleeeID.h"
-#include "org/ui/TfrmDept.h"
-#include "org/ui/TfrmEmp.h"
-#include "org/ui/TfrmEmpMove.h"
+#include "org/ui/EmployeePickerDialog.h"
+#include "org/ui/DepartmentDialog.h"
+#include "org/ui/EmployeeDialog.h"
+#include "org/ui/EmployeeTransferDialog.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -47,7 +47,7 @@ private slots:
 
     void deptDialogRefusesThenSaves()
     {
-        TfrmDept dialog(app->db(), messages);
+        DepartmentDialog dialog(app->db(), messages);
         dialog.openForAdd(QStringLiteral("0000"), 0);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("添加部门"));
         QVERIFY(!dialog.okButton()->isDefault());
@@ -68,7 +68,7 @@ private slots:
 
     void deptDialogModifiesNameOnly()
     {
-        TfrmDept dialog(app->db(), messages);
+        DepartmentDialog dialog(app->db(), messages);
         QVERIFY(dialog.openForModify(QStringLiteral("0001")));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("修改部门信息"));
         QCOMPARE(dialog.banner()->text(), QStringLiteral("修改部门信息"));
@@ -86,7 +86,7 @@ private slots:
 
     void empDialogAddsWithDefaults()
     {
-        TfrmEmp dialog(app->db(), messages);
+        EmployeeDialog dialog(app->db(), messages);
         dialog.openForAdd(QStringLiteral("0001"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("添加员工"));
         QCOMPARE(dialog.deptEdit()->text(), QStringLiteral("财务部"));
@@ -128,7 +128,7 @@ private slots:
     void enterNeverSavesAHalfFilledForm()
     {
         {
-            TfrmDept dialog(app->db(), messages);
+            DepartmentDialog dialog(app->db(), messages);
             dialog.openForAdd(QStringLiteral("0000"), 0);
             dialog.show();
             QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -144,7 +144,7 @@ private slots:
             QCOMPARE(app->scalar(QStringLiteral("select count(*) from Department where DeptID = '0005'")).toInt(), 0);
         }
         {
-            TfrmEmp dialog(app->db(), messages);
+            EmployeeDialog dialog(app->db(), messages);
             dialog.openForAdd(QStringLiteral("0001"));
             dialog.show();
             QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -175,7 +175,7 @@ private slots:
         OrgFixture::addEmp(app->db(), QStringLiteral("F1"), QStringLiteral("山田"), QStringLiteral("0001"), 1,
                            QStringLiteral("外方"));
         app->exec(QStringLiteral("update Employee set nationality = '日本', Sex = '女' where EmpID = 'F1'"));
-        TfrmEmp dialog(app->db(), messages);
+        EmployeeDialog dialog(app->db(), messages);
         QVERIFY(dialog.openForModify(QStringLiteral("F1")));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("修改员工信息"));
         QCOMPARE(dialog.banner()->text(), QStringLiteral("修改员工信息"));
@@ -194,7 +194,7 @@ private slots:
     {
         OrgFixture::addEmp(app->db(), QStringLiteral("E1"), QStringLiteral("张三"), QStringLiteral("0001"));
         {
-            TfrmEmp dialog(app->db(), messages);
+            EmployeeDialog dialog(app->db(), messages);
             QVERIFY(dialog.openForModify(QStringLiteral("E1")));
             dialog.departedRadio()->click();
             QVERIFY(dialog.departureDateEdit()->isEnabled());
@@ -205,7 +205,7 @@ private slots:
         QCOMPARE(emp("EmpState", "E1"), QStringLiteral("0"));
         QCOMPARE(emp("EndDate", "E1"), QStringLiteral("2005-02-28"));
         {
-            TfrmEmp dialog(app->db(), messages);
+            EmployeeDialog dialog(app->db(), messages);
             QVERIFY(dialog.openForModify(QStringLiteral("E1")));
             QVERIFY(dialog.departedRadio()->isChecked());
             QVERIFY(!dialog.entryDateEdit()->isEnabled());
@@ -221,7 +221,7 @@ private slots:
 
     void empDialogUnknownCodeCannotSave()
     {
-        TfrmEmp dialog(app->db(), messages);
+        EmployeeDialog dialog(app->db(), messages);
         QVERIFY(!dialog.openForModify(QStringLiteral("NOPE")));
         QCOMPARE(messages.boxes(), (QList<ScriptedMessageService::Box>{{Kind::Info, EmpText::NotFound}}));
         QVERIFY(!dialog.okButton()->isEnabled());
@@ -231,7 +231,7 @@ private slots:
     {
         OrgFixture::addDept(app->db(), QStringLiteral("0002"), QStringLiteral("旧部"), QStringLiteral("0000"), true);
         OrgFixture::addEmp(app->db(), QStringLiteral("E1"), QStringLiteral("张三"), QStringLiteral("0001"));
-        TfrmEmpMove dialog(app->db(), messages, QStringLiteral("E1"), QStringLiteral("张三"),
+        EmployeeTransferDialog dialog(app->db(), messages, QStringLiteral("E1"), QStringLiteral("张三"),
                            QStringLiteral("0001"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("员工调动"));
         QCOMPARE(dialog.banner()->text(), QStringLiteral("员工调动"));
@@ -256,7 +256,7 @@ private slots:
     void moveDialogEnterConfirmsTheChosenTarget()
     {
         OrgFixture::addEmp(app->db(), QStringLiteral("E1"), QStringLiteral("张三"), QStringLiteral("0001"));
-        TfrmEmpMove dialog(app->db(), messages, QStringLiteral("E1"), QStringLiteral("张三"),
+        EmployeeTransferDialog dialog(app->db(), messages, QStringLiteral("E1"), QStringLiteral("张三"),
                            QStringLiteral("0001"));
         QVERIFY(dialog.okButton()->isDefault());
         dialog.show();
@@ -278,7 +278,7 @@ private slots:
         OrgFixture::addEmp(app->db(), QStringLiteral("E1"), QStringLiteral("张三"), QStringLiteral("0001"), 0);
         OrgFixture::addEmp(app->db(), QStringLiteral("E2"), QStringLiteral("张三丰"), QStringLiteral("0001"));
         const auto rows = *EmployeeStore(app->db()).byNamePart(QStringLiteral("张三"));
-        TFrmGetEmpleeeID picker(QStringLiteral("张三"), rows);
+        EmployeePickerDialog picker(QStringLiteral("张三"), rows);
         QCOMPARE(picker.windowTitle(), QStringLiteral("张三"));
         QCOMPARE(picker.chooseButton()->text(), QStringLiteral("选择"));
         QVERIFY(picker.cancelButton()->isHidden());
@@ -291,7 +291,7 @@ private slots:
         QCOMPARE(picker.currentEmpId(), QStringLiteral("E2"));
 
         QTimer::singleShot(0, [] {
-            if (auto *d = qobject_cast<TFrmGetEmpleeeID *>(QApplication::activeModalWidget())) {
+            if (auto *d = qobject_cast<EmployeePickerDialog *>(QApplication::activeModalWidget())) {
                 d->chooseButton()->click();
             }
         });
@@ -299,14 +299,14 @@ private slots:
 
         // Enter on the list picks the row under the cursor; so does a double click.
         QTimer::singleShot(0, [] {
-            if (auto *d = qobject_cast<TFrmGetEmpleeeID *>(QApplication::activeModalWidget())) {
+            if (auto *d = qobject_cast<EmployeePickerDialog *>(QApplication::activeModalWidget())) {
                 d->table()->setCurrentCell(1, 0);
                 QTest::keyClick(d->table(), Qt::Key_Return);
             }
         });
         QCOMPARE(PickEmpByName(app->db(), messages, QStringLiteral("三")), QStringLiteral("E2"));
         QTimer::singleShot(0, [] {
-            if (auto *d = qobject_cast<TFrmGetEmpleeeID *>(QApplication::activeModalWidget())) {
+            if (auto *d = qobject_cast<EmployeePickerDialog *>(QApplication::activeModalWidget())) {
                 d->table()->setCurrentCell(1, 0);
                 emit d->table()->cellDoubleClicked(1, 0);
             }

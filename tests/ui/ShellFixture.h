@@ -6,9 +6,9 @@
 
 #include "TestApp.h"
 
-#include "app/FileDialogs.h"
-#include "app/MessageService.h"
-#include "app/Session.h"
+#include "base/FileDialogs.h"
+#include "base/MessageService.h"
+#include "shell/Session.h"
 
 #include <QSettings>
 

@@ -4,28 +4,28 @@
 
 #include "ShellFixture.h"
 
-#include "app/ui/TFDataBaseSetup.h"
-#include "app/ui/SubsystemFunctions.h"
-#include "app/ui/TFrmMain.h"
+#include "shell/ui/DatabaseSettingsDialog.h"
+#include "shell/ui/SubsystemFunctions.h"
+#include "shell/ui/MainWindow.h"
 #include "tax/TaxRates.h"
-#include "app/ui/TfrmAbout.h"
-#include "app/ui/TfrmAddUser.h"
-#include "app/ui/TfrmBKGround.h"
-#include "app/ui/TfrmChangePwd.h"
-#include "app/ui/TfrmFlash.h"
-#include "app/ui/TfrmLogon.h"
-#include "app/ui/TfrmManageUser.h"
-#include "app/ui/TfrmProgressBar.h"
-#include "maintenance/ui/TfrmBackupRestore.h"
-#include "maintenance/ui/TfrmCorpInfo.h"
+#include "shell/ui/AboutDialog.h"
+#include "shell/ui/AddUserDialog.h"
+#include "shell/ui/QuickLaunchWindow.h"
+#include "shell/ui/ChangePasswordDialog.h"
+#include "shell/ui/SplashWindow.h"
+#include "shell/ui/LoginDialog.h"
+#include "shell/ui/UserManagementDialog.h"
+#include "widgets/ProgressWindow.h"
+#include "maintenance/ui/BackupRestoreDialog.h"
+#include "maintenance/ui/CompanyInfoDialog.h"
 #include "OrgFixture.h"
 #include "org/EmployeeStore.h"
-#include "org/ui/TFrmGetEmpleeeID.h"
-#include "org/ui/TfrmDept.h"
-#include "org/ui/TfrmDeptEmp.h"
-#include "org/ui/TfrmEmp.h"
-#include "org/ui/TfrmEmpMove.h"
-#include "tax/ui/TFrmSetTax.h"
+#include "org/ui/EmployeePickerDialog.h"
+#include "org/ui/DepartmentDialog.h"
+#include "org/ui/OrgBrowserWindow.h"
+#include "org/ui/EmployeeDialog.h"
+#include "org/ui/EmployeeTransferDialog.h"
+#include "tax/ui/DeductionSettingsDialog.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -83,7 +83,7 @@ private slots:
     {
         ShellFixture f;
         QVERIFY(LoadAllTaxRates(f.session.db(), f.session.taxRates(), f.messages));
-        TFrmMain w(f.session, f.files);
+        MainWindow w(f.session, f.files);
         w.setShutdownEnabled(false);
         WireSubsystemFunctions(w, f.session);
         w.resize(1280, 800);
@@ -93,7 +93,7 @@ private slots:
 
     void splash()
     {
-        TfrmFlash w;
+        SplashWindow w;
         look(&w, QStringLiteral("splash"));
         QCOMPARE(w.size(), QSize(602, 401));
     }
@@ -102,44 +102,44 @@ private slots:
     {
         ShellFixture f(QStringLiteral("admin"), false);
         {
-            TfrmLogon w(f.session);
+            LoginDialog w(f.session);
             look(&w, QStringLiteral("login"));
         }
         {
-            TfrmCorpInfo w(f.session);
+            CompanyInfoDialog w(f.session.db(), f.session.messages());
             look(&w, QStringLiteral("company"));
         }
         {
-            TFDataBaseSetup w(f.app.dbPath(), f.files, f.messages);
+            DatabaseSettingsDialog w(f.app.dbPath(), f.files, f.messages);
             look(&w, QStringLiteral("database-setup"));
         }
         {
-            TfrmChangePwd w(f.session, QStringLiteral("admin"));
+            ChangePasswordDialog w(f.session, QStringLiteral("admin"));
             look(&w, QStringLiteral("change-password"));
         }
         {
             f.session.db().exec(QStringLiteral("insert into SysUser (UserName, Remark) values ('张三', '出纳')"));
-            TfrmChangePwd w(f.session, QStringLiteral("张三"));
+            ChangePasswordDialog w(f.session, QStringLiteral("张三"));
             look(&w, QStringLiteral("change-password-other"));
         }
         {
-            TfrmAddUser w(f.session);
+            AddUserDialog w(f.session);
             look(&w, QStringLiteral("add-user"));
         }
         {
-            TfrmManageUser w(f.session);
+            UserManagementDialog w(f.session);
             look(&w, QStringLiteral("manage-users"));
         }
         {
-            TfrmBackupRestore w(f.app.dbPath(), f.messages, f.files);
+            BackupRestoreDialog w(f.app.dbPath(), f.messages, f.files);
             look(&w, QStringLiteral("backup-restore"));
         }
         {
-            TfrmAbout w(QStringLiteral("北方机械厂"));
+            AboutDialog w(QStringLiteral("北方机械厂"));
             look(&w, QStringLiteral("about"));
         }
         {
-            TfrmProgressBar w(f.messages);
+            ProgressWindow w(f.messages);
             w.begin(QStringLiteral("工资计算"), QStringLiteral("正在计算工资，请稍候……"), 100, 5);
             for (int i = 0; i < 8; ++i) {
                 w.advance();
@@ -159,43 +159,43 @@ private slots:
         OrgFixture::addEmp(db, QStringLiteral("E2"), QStringLiteral("张三丰"), QStringLiteral("0001"),
                            0, QStringLiteral("外方"));
         {
-            TfrmDept w(db, f.messages);
+            DepartmentDialog w(db, f.messages);
             w.openForAdd(QStringLiteral("0000"), 0);
             look(&w, QStringLiteral("dept-add"));
         }
         {
-            TfrmDept w(db, f.messages);
+            DepartmentDialog w(db, f.messages);
             QVERIFY(w.openForModify(QStringLiteral("0001")));
             look(&w, QStringLiteral("dept-modify"));
         }
         {
-            TfrmEmp w(db, f.messages);
+            EmployeeDialog w(db, f.messages);
             w.openForAdd(QStringLiteral("0001"));
             look(&w, QStringLiteral("emp-add"));
         }
         {
-            TfrmEmp w(db, f.messages);
+            EmployeeDialog w(db, f.messages);
             QVERIFY(w.openForModify(QStringLiteral("E2")));
             look(&w, QStringLiteral("emp-modify"));
         }
         {
-            TfrmEmpMove w(db, f.messages, QStringLiteral("E1"), QStringLiteral("张三"),
+            EmployeeTransferDialog w(db, f.messages, QStringLiteral("E1"), QStringLiteral("张三"),
                           QStringLiteral("0001"));
             look(&w, QStringLiteral("emp-move"));
         }
         {
             const auto rows = EmployeeStore(db).byNamePart(QStringLiteral("张三"));
             QVERIFY(rows);
-            TFrmGetEmpleeeID w(QStringLiteral("张三"), *rows);
+            EmployeePickerDialog w(QStringLiteral("张三"), *rows);
             look(&w, QStringLiteral("emp-picker"));
         }
         {
-            TfrmDeptEmp w(db, f.messages, f.session.corpName, nullptr, TfrmDeptEmp::Mode::SelectEmp);
+            OrgBrowserWindow w(db, f.messages, f.session.corpName, nullptr, OrgBrowserWindow::Mode::SelectEmp);
             look(&w, QStringLiteral("browser-picker"));
         }
         {
             QVERIFY(LoadAllTaxRates(db, f.session.taxRates(), f.messages));
-            TFrmSetTax w(db, f.session.taxRates(), f.messages);
+            DeductionSettingsDialog w(db, f.session.taxRates(), f.messages);
             look(&w, QStringLiteral("deduction-settings"));
             w.pages()->setCurrentIndex(1);
             look(&w, QStringLiteral("deduction-settings-print"));
@@ -207,7 +207,7 @@ private slots:
     {
         ShellFixture f;
         QVERIFY(LoadAllTaxRates(f.session.db(), f.session.taxRates(), f.messages));
-        TFrmMain w(f.session, f.files);
+        MainWindow w(f.session, f.files);
         w.setShutdownEnabled(false);
         WireSubsystemFunctions(w, f.session);
         w.resize(1280, 800);
@@ -216,7 +216,7 @@ private slots:
         QVERIFY(w.quickLaunchFrame()->geometry().right() < 1280);
 
         ShellFixture other(QStringLiteral("张三"));
-        TFrmMain w2(other.session, other.files);
+        MainWindow w2(other.session, other.files);
         w2.setShutdownEnabled(false);
         w2.resize(1280, 800);
         look(&w2, QStringLiteral("main-not-admin"));

@@ -1,10 +1,10 @@
 #include "ShellFixture.h"
 
-#include "app/Settings.h"
-#include "app/ui/TFrmMain.h"
-#include "app/ui/TfrmAbout.h"
-#include "app/ui/TfrmBKGround.h"
-#include "app/ui/TfrmProgressBar.h"
+#include "base/Settings.h"
+#include "shell/ui/MainWindow.h"
+#include "shell/ui/AboutDialog.h"
+#include "shell/ui/QuickLaunchWindow.h"
+#include "widgets/ProgressWindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -36,7 +36,7 @@ QStringList entries(const QMenu *menu, const QString &prefix = {})
     return out;
 }
 
-QMenu *topMenu(TFrmMain &w, const QString &title)
+QMenu *topMenu(MainWindow &w, const QString &title)
 {
     for (QAction *a : w.menuBar()->actions()) {
         if (a->text() == title) {
@@ -62,7 +62,7 @@ private slots:
     void menuTreeWithHiddenEntriesHidden()
     {
         ShellFixture f;
-        TFrmMain w(f.session, f.files);
+        MainWindow w(f.session, f.files);
         QCOMPARE(w.windowTitle(), QStringLiteral("Corvane"));
         QStringList titles;
         for (QAction *a : w.menuBar()->actions()) {
@@ -108,7 +108,7 @@ private slots:
     void functionsNotYetBuiltAreDisabledEverywhere()
     {
         ShellFixture f;
-        TFrmMain w(f.session, f.files);
+        MainWindow w(f.session, f.files);
         for (const char *id : {"actWageCalc", "actDeptEmp", "actTaxCalculator", "actOtherSettings", "actReportCN"}) {
             QVERIFY2(!w.action(QString::fromLatin1(id))->isEnabled(), id);
         }
@@ -124,7 +124,7 @@ private slots:
     void toolBarAndQuickLaunchInOrder()
     {
         ShellFixture f;
-        TFrmMain w(f.session, f.files);
+        MainWindow w(f.session, f.files);
         QStringList buttons;
         for (QAction *a : w.toolBar()->actions()) {
             buttons << (a->isSeparator() ? QStringLiteral("|") : a->text());
@@ -141,18 +141,18 @@ private slots:
                                      QStringLiteral("个人所得税报告表"), QStringLiteral("支付个人收入明细表"),
                                      QStringLiteral("个人所得税计算器"), QStringLiteral("用户管理"),
                                      QStringLiteral("工资项目设置"), QStringLiteral("部门员工维护")}));
-        QCOMPARE(w.openWindowNames(), QStringList{QStringLiteral("TfrmBKGround")});
+        QCOMPARE(w.openWindowNames(), QStringList{QStringLiteral("QuickLaunchWindow")});
         QCOMPARE(w.quickLaunchFrame()->pos(), QPoint(0, 0));
     }
 
     void wiredFunctionOpensFromMenuToolButtonAndLink()
     {
         ShellFixture f;
-        TFrmMain w(f.session, f.files);
+        MainWindow w(f.session, f.files);
         int opened = 0;
         w.wire(QStringLiteral("actTaxCalculator"), [&] {
             ++opened;
-            w.openChild(functionWindow("TfrmTaxCalculator"));
+            w.openChild(functionWindow("TaxCalculatorWindow"));
         });
         QVERIFY(w.action(QStringLiteral("actTaxCalculator"))->isEnabled());
         QVERIFY(w.toolButton(QStringLiteral("所得税计算器"))->isEnabled());
@@ -162,16 +162,16 @@ private slots:
         w.toolButton(QStringLiteral("所得税计算器"))->click();
         link->click();
         QCOMPARE(opened, 3);
-        QCOMPARE(w.openWindowNames().count(QStringLiteral("TfrmTaxCalculator")), 3);
-        QVERIFY(w.activateChild(QStringLiteral("TfrmTaxCalculator")));
+        QCOMPARE(w.openWindowNames().count(QStringLiteral("TaxCalculatorWindow")), 3);
+        QVERIFY(w.activateChild(QStringLiteral("TaxCalculatorWindow")));
     }
 
     void wageAndBackPayExcludeEachOther()
     {
         ShellFixture f;
-        TFrmMain w(f.session, f.files);
-        w.wire(QStringLiteral("actWageCalc"), [&] { w.openChild(functionWindow("TFrmWageCalc")); });
-        w.wire(QStringLiteral("actReissue"), [&] { w.openChild(functionWindow("TFrmReissue")); });
+        MainWindow w(f.session, f.files);
+        w.wire(QStringLiteral("actWageCalc"), [&] { w.openChild(functionWindow("WageSheetWindow")); });
+        w.wire(QStringLiteral("actReissue"), [&] { w.openChild(functionWindow("BackPayWindow")); });
         w.wire(QStringLiteral("actReissueQuery"), [] {});
         QVERIFY(w.runFunction(QStringLiteral("actWageCalc")));
         QVERIFY(!w.runFunction(QStringLiteral("actReissue")));
@@ -188,7 +188,7 @@ private slots:
     void backupOnlyWithTheQuickLaunchWindowAlone()
     {
         ShellFixture f;
-        TFrmMain w(f.session, f.files);
+        MainWindow w(f.session, f.files);
         bool openDuringDialog = true;
         int dialogs = 0;
         w.runBackupDialog = [&] {
@@ -209,7 +209,7 @@ private slots:
         QCOMPARE(f.session.taxNo, QStringLiteral("T-1"));
         QVERIFY(f.session.db().hasColumn(QStringLiteral("TaxIncome"), QStringLiteral("FactIncome")));
 
-        w.openChild(functionWindow("TFrmWageSum"));
+        w.openChild(functionWindow("WageSumWindow"));
         QVERIFY(!w.runFunction(QStringLiteral("actBackupRestore")));
         QCOMPARE(dialogs, 1);
         QCOMPARE(f.messages.texts(), QStringList{QStringLiteral("请先退出已打开的功能窗体(例如工资计算等)！")});
@@ -218,18 +218,18 @@ private slots:
     void closingTheQuickLaunchWindowMinimisesIt()
     {
         ShellFixture f;
-        TFrmMain w(f.session, f.files);
+        MainWindow w(f.session, f.files);
         w.show();
         QVERIFY(!w.quickLaunchFrame()->close());
         QVERIFY(w.quickLaunchFrame()->isMinimized());
-        QCOMPARE(w.openWindowNames(), QStringList{QStringLiteral("TfrmBKGround")});
+        QCOMPARE(w.openWindowNames(), QStringList{QStringLiteral("QuickLaunchWindow")});
     }
 
     void exitAsksAndNoKeepsTheProgram()
     {
         ShellFixture f;
         QSettings(QStringLiteral("Tolbeck"), QStringLiteral("Corvane")).clear();
-        TFrmMain w(f.session, f.files);
+        MainWindow w(f.session, f.files);
         w.show();
         f.messages.setNextAnswer(false);
         w.action(QStringLiteral("actExit"))->trigger();
@@ -248,7 +248,7 @@ private slots:
     void calculatorMissingIsReported()
     {
         ShellFixture f;
-        TFrmMain w(f.session, f.files);
+        MainWindow w(f.session, f.files);
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", f.app.dir().toUtf8());
         w.action(QStringLiteral("actCalculator"))->trigger();
@@ -260,7 +260,7 @@ private slots:
     void aboutNamesTheCompanyAndTheUser()
     {
         qputenv("USER", "clerk");
-        TfrmAbout about(QStringLiteral("北方机械厂"));
+        AboutDialog about(QStringLiteral("北方机械厂"));
         QCOMPARE(about.windowTitle(), QStringLiteral("关于"));
         QCOMPARE(about.findChild<QLabel *>(QStringLiteral("corpLabel"))->text(), QStringLiteral("北方机械厂"));
         QCOMPARE(about.findChild<QLabel *>(QStringLiteral("userLabel"))->text(), QStringLiteral("clerk"));
@@ -269,7 +269,7 @@ private slots:
     void progressWindowAsksOnlyWhileRunning()
     {
         ScriptedMessageService messages;
-        TfrmProgressBar progress(messages);
+        ProgressWindow progress(messages);
         QVERIFY(progress.cancelButton()->isHidden());
         progress.begin(QStringLiteral("工资计算"), QStringLiteral("正在计算工资，请稍候……"), 3, 1);
         progress.advance();

@@ -1,10 +1,10 @@
 #include "ShellFixture.h"
 
-#include "app/Settings.h"
-#include "app/ui/DesktopStartup.h"
-#include "app/ui/TFDataBaseSetup.h"
-#include "app/ui/TfrmLogon.h"
-#include "maintenance/ui/TfrmCorpInfo.h"
+#include "base/Settings.h"
+#include "shell/ui/DesktopStartup.h"
+#include "shell/ui/DatabaseSettingsDialog.h"
+#include "shell/ui/LoginDialog.h"
+#include "maintenance/ui/CompanyInfoDialog.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -56,7 +56,7 @@ private slots:
     void settingsDialogSavesOnlyOnOk()
     {
         ShellFixture f;
-        TFDataBaseSetup dialog(QStringLiteral("/x/Halvek.mdb"), f.files, f.messages);
+        DatabaseSettingsDialog dialog(QStringLiteral("/x/Halvek.mdb"), f.files, f.messages);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("数据库设置"));
         QCOMPARE(dialog.databaseEdit()->text(), QStringLiteral("/x/Halvek.mdb"));
         QVERIFY(dialog.userEdit()->text().isEmpty());
@@ -79,7 +79,7 @@ private slots:
         ShellFixture f;
         // A folder where the file should be: nothing can be written there.
         QVERIFY(QDir().mkpath(f.app.dir() + QStringLiteral("Corvane.ini")));
-        TFDataBaseSetup dialog(QStringLiteral("/x/Halvek.mdb"), f.files, f.messages);
+        DatabaseSettingsDialog dialog(QStringLiteral("/x/Halvek.mdb"), f.files, f.messages);
         dialog.databaseEdit()->setText(f.app.dir() + QStringLiteral("other.mdb"));
         QVERIFY(!dialog.pressOk());
         QCOMPARE(f.messages.boxes(), (QList<ScriptedMessageService::Box>{
@@ -99,7 +99,7 @@ private slots:
         bool rates = false;
         startup.hooks().loadRateSets = [&] { return rates = true; };
         QVERIFY(!startup.run());
-        QCOMPARE(driver.seen, QStringList{QStringLiteral("TFDataBaseSetup")});
+        QCOMPARE(driver.seen, QStringList{QStringLiteral("DatabaseSettingsDialog")});
         QCOMPARE(f.messages.texts(),
                  (QStringList{QStringLiteral("数据库不存在！"),
                               QStringLiteral("连接数据库失败，请重新选择数据库或者重新输入数据库用户名及口令!")}));
@@ -113,13 +113,13 @@ private slots:
         f.session.closeDatabase();
         DialogDriver driver;
         driver.answer = [](QDialog *d) {
-            if (auto *corp = qobject_cast<TfrmCorpInfo *>(d)) {
+            if (auto *corp = qobject_cast<CompanyInfoDialog *>(d)) {
                 for (CorpField field : {CorpField::CorpName, CorpField::ObligorNo, CorpField::Address,
                                         CorpField::TaxNo, CorpField::PostalCode, CorpField::Tel, CorpField::Fax}) {
                     corp->edit(field)->setText(QStringLiteral("新公司"));
                 }
                 corp->pressOk();
-            } else if (auto *logon = qobject_cast<TfrmLogon *>(d)) {
+            } else if (auto *logon = qobject_cast<LoginDialog *>(d)) {
                 logon->passwordEdit()->setText(QStringLiteral("2468"));
                 logon->pressOk();
             }
@@ -127,7 +127,7 @@ private slots:
         DesktopStartup startup(f.session, f.files);
         QVERIFY(startup.run());
         startup.finish();
-        QCOMPARE(driver.seen, (QStringList{QStringLiteral("TfrmCorpInfo"), QStringLiteral("TfrmLogon")}));
+        QCOMPARE(driver.seen, (QStringList{QStringLiteral("CompanyInfoDialog"), QStringLiteral("LoginDialog")}));
         QCOMPARE(f.session.currentUser, QStringLiteral("admin"));
         QCOMPARE(f.session.corpName, QStringLiteral("新公司"));
         QVERIFY(f.messages.boxes().isEmpty());
@@ -162,7 +162,7 @@ private slots:
         driver.answer = [](QDialog *d) { d->reject(); };
         DesktopStartup startup(f.session, f.files);
         QVERIFY(!startup.run());
-        QCOMPARE(driver.seen, QStringList{QStringLiteral("TfrmCorpInfo")});
+        QCOMPARE(driver.seen, QStringList{QStringLiteral("CompanyInfoDialog")});
     }
 };
 

@@ -1,6 +1,6 @@
-#include "app/SingleInstance.h"
+#include "shell/SingleInstance.h"
 
-#include "app/ui/TFrmMain.h"
+#include "shell/ui/MainWindow.h"
 #include "ShellFixture.h"
 
 #include <QCoreApplication>
@@ -21,10 +21,10 @@ private slots:
         QVERIFY(!first.anotherIsRunning());
 
         ShellFixture f;
-        TFrmMain window(f.session, f.files);
+        MainWindow window(f.session, f.files);
         window.setShutdownEnabled(false);
         window.showMinimized();
-        connect(&first, &SingleInstance::activationRequested, &window, &TFrmMain::bringForward);
+        connect(&first, &SingleInstance::activationRequested, &window, &MainWindow::bringForward);
         QSignalSpy raised(&first, &SingleInstance::activationRequested);
 
         // The real program, on the same key and an empty folder: it must not get as far as

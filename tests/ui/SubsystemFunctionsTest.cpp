@@ -2,11 +2,11 @@
 
 #include "ShellFixture.h"
 
-#include "app/ui/SubsystemFunctions.h"
-#include "app/ui/TFrmMain.h"
-#include "app/ui/TfrmBKGround.h"
+#include "shell/ui/SubsystemFunctions.h"
+#include "shell/ui/MainWindow.h"
+#include "shell/ui/QuickLaunchWindow.h"
 #include "tax/TaxRates.h"
-#include "tax/ui/TFrmSetTax.h"
+#include "tax/ui/DeductionSettingsDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,21 +26,21 @@ private slots:
     {
         ShellFixture f;
         QVERIFY(LoadAllTaxRates(f.session.db(), f.session.taxRates(), f.messages));
-        TFrmMain w(f.session, f.files);
+        MainWindow w(f.session, f.files);
         w.setShutdownEnabled(false);
         WireSubsystemFunctions(w, f.session);
 
         w.action(QStringLiteral("actTaxCalculator"))->trigger();
         w.toolButton(QStringLiteral("所得税计算器"))->click();
         w.quickLaunch()->link(QStringLiteral("个人所得税计算器"))->click();
-        QCOMPARE(w.openWindowNames().count(QStringLiteral("TfrmTaxCalculator")), 1);
+        QCOMPARE(w.openWindowNames().count(QStringLiteral("TaxCalculatorWindow")), 1);
         QVERIFY(f.messages.boxes().isEmpty());
     }
 
     void browserOpensModallyFromMenuAndLinkWithTheCompanyAsRoot()
     {
         ShellFixture f;
-        TFrmMain w(f.session, f.files);
+        MainWindow w(f.session, f.files);
         w.setShutdownEnabled(false);
         WireSubsystemFunctions(w, f.session);
         QVERIFY(w.quickLaunch()->link(QStringLiteral("部门员工维护"))->isEnabled());
@@ -60,21 +60,21 @@ private slots:
         w.action(QStringLiteral("actDeptEmp"))->trigger();
         QCOMPARE(roots, (QStringList{QStringLiteral("北方机械厂"), QStringLiteral("北方机械厂")}));
         // Nothing stays behind in the main window.
-        QCOMPARE(w.openWindowNames(), QStringList{QStringLiteral("TfrmBKGround")});
+        QCOMPARE(w.openWindowNames(), QStringList{QStringLiteral("QuickLaunchWindow")});
     }
 
     void deductionSettingsOpenAsADialog()
     {
         ShellFixture f;
         QVERIFY(LoadAllTaxRates(f.session.db(), f.session.taxRates(), f.messages));
-        TFrmMain w(f.session, f.files);
+        MainWindow w(f.session, f.files);
         w.setShutdownEnabled(false);
         WireSubsystemFunctions(w, f.session);
         QVERIFY(w.action(QStringLiteral("actOtherSettings"))->isEnabled());
 
         bool seen = false;
         QTimer::singleShot(0, [&] {
-            auto *dialog = qobject_cast<TFrmSetTax *>(QApplication::activeModalWidget());
+            auto *dialog = qobject_cast<DeductionSettingsDialog *>(QApplication::activeModalWidget());
             seen = dialog != nullptr;
             if (dialog) {
                 dialog->reject();

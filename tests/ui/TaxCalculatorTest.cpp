@@ -1,8 +1,8 @@
 #include "TestApp.h"
 #include "tax/TaxTestRates.h"
 
-#include "app/MessageService.h"
-#include "tax/ui/TfrmTaxCalculator.h"
+#include "base/MessageService.h"
+#include "tax/ui/TaxCalculatorWindow.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -25,14 +25,14 @@ private:
     TaxRates m_rates;
     ScriptedMessageService m_messages;
 
-    void pickType(TfrmTaxCalculator &w, const char *type)
+    void pickType(TaxCalculatorWindow &w, const char *type)
     {
         const auto items = w.incomeTypes()->findItems(QString::fromUtf8(type), Qt::MatchExactly);
         QCOMPARE(items.size(), 1);
         w.incomeTypes()->setCurrentItem(items.first());
     }
 
-    void calculate(TfrmTaxCalculator &w, const char *amount)
+    void calculate(TaxCalculatorWindow &w, const char *amount)
     {
         w.amountEdit()->setText(QString::fromUtf8(amount));
         QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("btnCalculate")),
@@ -48,7 +48,7 @@ private slots:
 
     void opensWithWagesBeforeTaxForChineseStaff()
     {
-        TfrmTaxCalculator w(m_rates, m_messages);
+        TaxCalculatorWindow w(m_rates, m_messages);
         QCOMPARE(w.windowTitle(), QStringLiteral("所得税计算器"));
         QVERIFY(w.beforeTaxButton()->isChecked());
         QCOMPARE(w.incomeTypes()->count(), 10);
@@ -70,7 +70,7 @@ private slots:
 
     void staffAndDeductionShowOnlyForWages()
     {
-        TfrmTaxCalculator w(m_rates, m_messages);
+        TaxCalculatorWindow w(m_rates, m_messages);
         QVERIFY(!w.deductionEdit()->isHidden());
         pickType(w, "劳务报酬");
         QVERIFY(w.deductionEdit()->isHidden());
@@ -83,7 +83,7 @@ private slots:
 
     void staffBoxesExcludeEachOtherAndSetTheDeduction()
     {
-        TfrmTaxCalculator w(m_rates, m_messages);
+        TaxCalculatorWindow w(m_rates, m_messages);
         w.foreignBox()->click();
         QVERIFY(!w.chineseBox()->isChecked());
         QCOMPARE(w.deductionEdit()->text(), QStringLiteral("4000"));
@@ -100,7 +100,7 @@ private slots:
 
     void resultIsRelabelledByTheDirection()
     {
-        TfrmTaxCalculator w(m_rates, m_messages);
+        TaxCalculatorWindow w(m_rates, m_messages);
         w.afterTaxButton()->click();
         QCOMPARE(w.resultLabel()->text(), QStringLiteral("税前收入:"));
         w.beforeTaxButton()->click();
@@ -145,7 +145,7 @@ private slots:
         QFETCH(QString, amount);
         QFETCH(QString, tax);
         QFETCH(QString, result);
-        TfrmTaxCalculator w(m_rates, m_messages);
+        TaxCalculatorWindow w(m_rates, m_messages);
         pickType(w, type.toUtf8().constData());
         if (afterTax) {
             w.afterTaxButton()->click();
@@ -163,7 +163,7 @@ private slots:
     {
         // A foreign set that differs, to see which one is read.
         m_rates.setRates(TaxRates::Kind::Foreign, handSet({{"0", "0", "0.5", "0", "4000"}}));
-        TfrmTaxCalculator w(m_rates, m_messages);
+        TaxCalculatorWindow w(m_rates, m_messages);
         w.foreignBox()->click();
         w.foreignBox()->click(); // off again: deduction back to 800, Chinese box still off
         calculate(w, "1800");
@@ -177,7 +177,7 @@ private slots:
 
     void emptyDeductionCountsAsZero()
     {
-        TfrmTaxCalculator w(m_rates, m_messages);
+        TaxCalculatorWindow w(m_rates, m_messages);
         w.deductionEdit()->clear();
         calculate(w, "100");
         QCOMPARE(w.deductionEdit()->text(), QStringLiteral("0"));
@@ -186,7 +186,7 @@ private slots:
 
     void emptyAmountAsksForOne()
     {
-        TfrmTaxCalculator w(m_rates, m_messages);
+        TaxCalculatorWindow w(m_rates, m_messages);
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         w.deductionEdit()->setFocus();
@@ -199,7 +199,7 @@ private slots:
 
     void aLonePointIsRefusedAndResultsStay()
     {
-        TfrmTaxCalculator w(m_rates, m_messages);
+        TaxCalculatorWindow w(m_rates, m_messages);
         calculate(w, "3000");
         calculate(w, ".");
         QCOMPARE(m_messages.boxes(),
@@ -210,7 +210,7 @@ private slots:
 
     void amountsOfTenDigitsAreRefusedNotOverflowed()
     {
-        TfrmTaxCalculator w(m_rates, m_messages);
+        TaxCalculatorWindow w(m_rates, m_messages);
         w.afterTaxButton()->click();
         calculate(w, "900000000000000");
         QCOMPARE(m_messages.boxes(),
@@ -225,7 +225,7 @@ private slots:
     void aMissingRateSetGivesItsMessageNotAFigure()
     {
         m_rates.setRates(TaxRates::Kind::Service, RateSet());
-        TfrmTaxCalculator w(m_rates, m_messages);
+        TaxCalculatorWindow w(m_rates, m_messages);
         pickType(w, "劳务报酬");
         calculate(w, "30000");
         QCOMPARE(m_messages.boxes(),
@@ -235,7 +235,7 @@ private slots:
 
     void amountBoxesTakeDigitsAndOnePoint()
     {
-        TfrmTaxCalculator w(m_rates, m_messages);
+        TaxCalculatorWindow w(m_rates, m_messages);
         w.deductionEdit()->clear();
         QTest::keyClicks(w.deductionEdit(), QStringLiteral("1.2.3a-"));
         QCOMPARE(w.deductionEdit()->text(), QStringLiteral("1.23"));
@@ -247,7 +247,7 @@ private slots:
     {
         QMdiArea area;
         for (bool byEscape : {false, true}) {
-            QPointer<TfrmTaxCalculator> w = new TfrmTaxCalculator(m_rates, m_messages);
+            QPointer<TaxCalculatorWindow> w = new TaxCalculatorWindow(m_rates, m_messages);
             QPointer<QMdiSubWindow> sub = area.addSubWindow(w);
             area.show();
             sub->show();
@@ -269,14 +269,14 @@ private slots:
         area.show();
         QVERIFY(ShowTaxCalculator(area, m_rates, m_messages));
         QCOMPARE(area.subWindowList().size(), 1);
-        auto *first = qobject_cast<TfrmTaxCalculator *>(area.subWindowList().first()->widget());
+        auto *first = qobject_cast<TaxCalculatorWindow *>(area.subWindowList().first()->widget());
         QVERIFY(first);
         first->amountEdit()->setText(QStringLiteral("123"));
         QVERIFY(ShowTaxCalculator(area, m_rates, m_messages));
         QCOMPARE(area.subWindowList().size(), 1);
         QCOMPARE(area.activeSubWindow()->widget(), first);
         QCOMPARE(first->amountEdit()->text(), QStringLiteral("123"));
-        QPointer<TfrmTaxCalculator> gone = first;
+        QPointer<TaxCalculatorWindow> gone = first;
         first->closeWindow();
         QTRY_VERIFY(gone.isNull());
         QTRY_COMPARE(area.subWindowList().size(), 0);

@@ -1,10 +1,10 @@
 #include "TestApp.h"
 #include "tax/TaxTestRates.h"
 
-#include "app/MessageService.h"
-#include "app/Settings.h"
+#include "base/MessageService.h"
+#include "base/Settings.h"
 #include "db/SqlResult.h"
-#include "tax/ui/TFrmSetTax.h"
+#include "tax/ui/DeductionSettingsDialog.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -42,7 +42,7 @@ private:
         return ReadIniValue(QStringLiteral("title.ini"), QStringLiteral("title"),
                             QString::fromLatin1(key));
     }
-    void clickOk(TFrmSetTax &d)
+    void clickOk(DeductionSettingsDialog &d)
     {
         QTest::mouseClick(d.findChild<QPushButton *>(QStringLiteral("btnOk")), Qt::LeftButton);
     }
@@ -60,7 +60,7 @@ private slots:
     void opensOnTheDeductionsFromTaxBase()
     {
         m_app->exec(QStringLiteral("update TaxBase set BaseMoney = 16000000 where EmpType = '中方'"));
-        TFrmSetTax d(m_app->db(), m_rates, m_messages);
+        DeductionSettingsDialog d(m_app->db(), m_rates, m_messages);
         QCOMPARE(d.windowTitle(), QStringLiteral("扣除费用设置"));
         QCOMPARE(d.pages()->currentIndex(), 0);
         QCOMPARE(d.heading()->text(), QStringLiteral("工资扣除费用设置"));
@@ -93,7 +93,7 @@ private slots:
     void withoutTaxBaseRowsShowsTheDefaults()
     {
         m_app->exec(QStringLiteral("delete from TaxBase"));
-        TFrmSetTax d(m_app->db(), m_rates, m_messages);
+        DeductionSettingsDialog d(m_app->db(), m_rates, m_messages);
         QCOMPARE(d.chineseEdit()->text(), QStringLiteral("800.00"));
         QCOMPARE(d.foreignEdit()->text(), QStringLiteral("4000.00"));
     }
@@ -102,7 +102,7 @@ private slots:
     {
         QVERIFY(WriteIniString(QStringLiteral("title.ini"), QStringLiteral("title"), QStringLiteral("top"), QStringLiteral("北京市")));
         QVERIFY(WriteIniString(QStringLiteral("title.ini"), QStringLiteral("title"), QStringLiteral("bltop"), QStringLiteral("1")));
-        TFrmSetTax d(m_app->db(), m_rates, m_messages);
+        DeductionSettingsDialog d(m_app->db(), m_rates, m_messages);
         QCOMPARE(d.regionEdit()->text(), QStringLiteral("北京市"));
         QVERIFY(d.printRegionBox()->isChecked());
         QVERIFY(d.regionPanel()->isEnabled());
@@ -116,7 +116,7 @@ private slots:
 
     void savingStoresBothAndReloadsTheWageSets()
     {
-        TFrmSetTax d(m_app->db(), m_rates, m_messages);
+        DeductionSettingsDialog d(m_app->db(), m_rates, m_messages);
         d.show();
         d.chineseEdit()->clear(); // an empty box stores 0.00
         d.foreignEdit()->setText(QStringLiteral("123456789.99"));
@@ -147,7 +147,7 @@ private slots:
     {
         for (bool chineseTooLarge : {true, false}) {
             m_messages.clear();
-            TFrmSetTax d(m_app->db(), m_rates, m_messages);
+            DeductionSettingsDialog d(m_app->db(), m_rates, m_messages);
             d.show();
             QVERIFY(QTest::qWaitForWindowActive(&d));
             d.pages()->setCurrentIndex(1);
@@ -169,7 +169,7 @@ private slots:
 
     void aLonePointStopsTheSaveBeforeAnything()
     {
-        TFrmSetTax d(m_app->db(), m_rates, m_messages);
+        DeductionSettingsDialog d(m_app->db(), m_rates, m_messages);
         d.show();
         d.foreignEdit()->setText(QStringLiteral("."));
         clickOk(d);
@@ -184,7 +184,7 @@ private slots:
         // The last statement fails after TaxBase was already rewritten.
         m_app->exec(QStringLiteral("create trigger refuse before update on TaxRate when new.EmpType = '外方' "
                                    "begin select raise(abort, 'refused'); end"));
-        TFrmSetTax d(m_app->db(), m_rates, m_messages);
+        DeductionSettingsDialog d(m_app->db(), m_rates, m_messages);
         d.show();
         d.chineseEdit()->setText(QStringLiteral("1600"));
         d.foreignEdit()->setText(QStringLiteral("4800"));
@@ -204,7 +204,7 @@ private slots:
 
     void cancelSavesNothing()
     {
-        TFrmSetTax d(m_app->db(), m_rates, m_messages);
+        DeductionSettingsDialog d(m_app->db(), m_rates, m_messages);
         d.show();
         d.chineseEdit()->setText(QStringLiteral("1600"));
         d.printRegionBox()->setChecked(true);
@@ -217,7 +217,7 @@ private slots:
 
     void amountBoxesTakeDigitsAndOnePoint()
     {
-        TFrmSetTax d(m_app->db(), m_rates, m_messages);
+        DeductionSettingsDialog d(m_app->db(), m_rates, m_messages);
         d.chineseEdit()->clear();
         QTest::keyClicks(d.chineseEdit(), QStringLiteral("12.3.4x"));
         QCOMPARE(d.chineseEdit()->text(), QStringLiteral("12.34"));

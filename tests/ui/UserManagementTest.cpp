@@ -1,8 +1,8 @@
 #include "ShellFixture.h"
 
-#include "app/ui/TFrmMain.h"
-#include "app/ui/TfrmBKGround.h"
-#include "app/ui/TfrmManageUser.h"
+#include "shell/ui/MainWindow.h"
+#include "shell/ui/QuickLaunchWindow.h"
+#include "shell/ui/UserManagementDialog.h"
 
 #include <QAction>
 #include <QTreeWidget>
@@ -25,7 +25,7 @@ private slots:
         QFETCH(QString, user);
         QFETCH(bool, enabled);
         ShellFixture f(user);
-        TFrmMain window(f.session, f.files);
+        MainWindow window(f.session, f.files);
         QCOMPARE(window.action(QStringLiteral("actManageUsers"))->isEnabled(), enabled);
         QCOMPARE(window.quickLaunch()->link(QStringLiteral("用户管理"))->isEnabled(), enabled);
         QVERIFY(window.action(QStringLiteral("actChangePassword"))->isEnabled());
@@ -34,7 +34,7 @@ private slots:
     void deletingAdminIsRefusedAndNothingSelectedDoesNothing()
     {
         ShellFixture f;
-        TfrmManageUser window(f.session);
+        UserManagementDialog window(f.session);
         QVERIFY(window.isUsable());
         QCOMPARE(window.list()->topLevelItemCount(), 1);
         window.deleteUser();
@@ -48,7 +48,7 @@ private slots:
     void deleteAsksAndAddReloads()
     {
         ShellFixture f;
-        TfrmManageUser window(f.session);
+        UserManagementDialog window(f.session);
         window.runAddUser = [&] {
             f.session.db().exec(QStringLiteral("insert into SysUser (UserName, Remark) values ('李四', '出纳')"));
             return true;
@@ -71,7 +71,7 @@ private slots:
     {
         ShellFixture f;
         f.session.db().exec(QStringLiteral("insert into SysUser (UserName) values ('李四')"));
-        TfrmManageUser window(f.session);
+        UserManagementDialog window(f.session);
         QVERIFY(window.selectUser(QStringLiteral("李四")));
         f.app.exec(QStringLiteral("delete from SysUser where UserName = '李四'"));
         window.deleteUser();
@@ -83,7 +83,7 @@ private slots:
     {
         ShellFixture f;
         f.session.db().exec(QStringLiteral("insert into SysUser (UserName) values ('李四')"));
-        TfrmManageUser window(f.session);
+        UserManagementDialog window(f.session);
         QString asked;
         window.runChangePassword = [&](const QString &user) { return asked = user, true; };
         window.changePassword();

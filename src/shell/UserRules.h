@@ -1,0 +1,47 @@
+#pragma once
+
+#include "shell/UserStore.h"
+
+#include <QList>
+#include <QString>
+
+class Database;
+
+// The checks of the login, change-password and add-user dialogs, in the order the dialogs
+// run them. Each returns the first check that failed, so tests call them without windows.
+
+// The login dialog's button: three attempts are examined, the fourth press gives up.
+class LoginAttempts
+{
+public:
+    enum class Result { LoggedIn, UnknownUser, WrongPassword, GiveUp };
+
+    explicit LoginAttempts(QList<UserRow> users) : m_users(std::move(users)) {}
+    Result press(const QString &typedName, const QString &password);
+    int attempts() const { return m_attempts; }
+
+private:
+    QList<UserRow> m_users;
+    int m_attempts = 0;
+};
+
+// The message of a login result (empty for LoggedIn and GiveUp).
+QString LoginMessage(LoginAttempts::Result result);
+
+// True when `currentUser` may set `userName`'s password without giving the old one.
+bool ChangesWithoutOldPassword(const QString &currentUser, const QString &userName);
+
+enum class ChangePwdCheck { Ok, OldPasswordWrong, NewPasswordsDiffer };
+ChangePwdCheck CheckChangePassword(const QString &currentUser, const QString &userName,
+                                   const QString &storedPwd, const QString &oldPassword,
+                                   const QString &newPassword, const QString &confirmation);
+QString ChangePwdMessage(ChangePwdCheck check);
+
+enum class AddUserCheck { Ok, NameEmpty, PasswordsDiffer, NameTaken };
+AddUserCheck CheckAddUser(const QList<UserRow> &users, const QString &userName,
+                          const QString &password, const QString &confirmation);
+QString AddUserMessage(AddUserCheck check);
+
+// The step at each press of the login button that brings an older file up to date; its
+// failure is of no concern to the login.
+void UpgradeAtLogin(Database &db);

@@ -1,0 +1,39 @@
+#include "shell/ui/SubsystemFunctions.h"
+
+#include "shell/Session.h"
+#include "shell/ui/MainWindow.h"
+#include "org/ui/OrgBrowserWindow.h"
+#include "tax/ui/DeductionSettingsDialog.h"
+#include "tax/ui/TaxCalculatorWindow.h"
+
+namespace {
+
+// Brings an open window of the function forward, or opens a new one.
+template <typename Window, typename Make>
+void openOnce(MainWindow &window, const QString &objectName, Make make)
+{
+    if (!window.activateChild(objectName)) {
+        Window *child = make();
+        child->setObjectName(objectName);
+        window.openChild(child);
+    }
+}
+
+} // namespace
+
+void WireSubsystemFunctions(MainWindow &window, Session &session)
+{
+    window.wire(QStringLiteral("actTaxCalculator"), [&window, &session] {
+        openOnce<TaxCalculatorWindow>(window, QStringLiteral("TaxCalculatorWindow"), [&session] {
+            return new TaxCalculatorWindow(session.taxRates(), session.messages());
+        });
+    });
+    window.wire(QStringLiteral("actOtherSettings"), [&window, &session] {
+        DeductionSettingsDialog dialog(session.db(), session.taxRates(), session.messages(), &window);
+        dialog.exec();
+    });
+    // The browser is modal: the departments and employees cannot change under an open sheet.
+    window.wire(QStringLiteral("actDeptEmp"), [&window, &session] {
+        ShowDeptEmp(session.db(), session.messages(), session.corpName, &window);
+    });
+}
