@@ -1,6 +1,6 @@
 #include "otherpay/OtherPayListModel.h"
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 
 int OtherPayListModel::rowCount(const QModelIndex &parent) const
 {

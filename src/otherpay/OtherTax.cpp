@@ -1,6 +1,6 @@
 #include "otherpay/OtherTax.h"
 
-#include "app/TextHelpers.h"
+#include "base/TextHelpers.h"
 #include "otherpay/OtherPayTexts.h"
 #include "tax/TaxRoutines.h"
 

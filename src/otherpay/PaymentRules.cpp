@@ -1,8 +1,8 @@
 #include "otherpay/PaymentRules.h"
 
-#include "app/AppEnv.h"
-#include "app/MessageService.h"
-#include "app/TextHelpers.h"
+#include "base/AppEnv.h"
+#include "base/MessageService.h"
+#include "base/TextHelpers.h"
 #include "otherpay/OtherPayStore.h"
 #include "otherpay/OtherPayTexts.h"
 #include "otherpay/OtherTax.h"

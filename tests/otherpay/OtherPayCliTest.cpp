@@ -4,7 +4,7 @@
 #include "OrgFixture.h"
 #include "TestApp.h"
 
-#include "app/Password.h"
+#include "base/Password.h"
 
 #include <QFileInfo>
 #include <QProcess>

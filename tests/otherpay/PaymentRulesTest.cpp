@@ -5,7 +5,7 @@
 #include "OrgFixture.h"
 #include "TestApp.h"
 
-#include "app/MessageService.h"
+#include "base/MessageService.h"
 #include "otherpay/OtherPayStore.h"
 #include "otherpay/PaymentRules.h"
 
