@@ -10,9 +10,10 @@ QList<CliEntry> &registry()
 }
 } // namespace
 
-CliCommand::CliCommand(const char *name, const char *usage, CliHandler handler)
+CliCommand::CliCommand(const char *name, const char *usage, CliHandler handler, bool drawsText)
 {
-    registry().append({QString::fromUtf8(name), QString::fromUtf8(usage), std::move(handler)});
+    registry().append(
+        {QString::fromUtf8(name), QString::fromUtf8(usage), std::move(handler), drawsText});
 }
 
 const QList<CliEntry> &cliCommands()

@@ -23,7 +23,9 @@ using CliHandler = std::function<int(CliContext &)>;
 class CliCommand
 {
 public:
-    CliCommand(const char *name, const char *usage, CliHandler handler);
+    // A command that draws text (a printed form into a PDF) needs the fonts, which only a GUI
+    // application offers: the program then runs as one, offscreen.
+    CliCommand(const char *name, const char *usage, CliHandler handler, bool drawsText = false);
 };
 
 struct CliEntry
@@ -31,6 +33,7 @@ struct CliEntry
     QString name;
     QString usage;
     CliHandler handler;
+    bool drawsText = false;
 };
 const QList<CliEntry> &cliCommands();
 

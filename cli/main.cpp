@@ -5,23 +5,72 @@
 #include "base/AppEnv.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+
+#include <cstring>
+#include <memory>
+
+#include <unistd.h>
+
+namespace {
+
+// Whether the command named on the command line (the first argument that is not --home or
+// its folder) draws text.
+bool commandDrawsText(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--home") == 0) {
+            ++i;
+            continue;
+        }
+        const QString name = QString::fromLocal8Bit(argv[i]);
+        for (const CliEntry &c : cliCommands()) {
+            if (c.name == name) {
+                return c.drawsText;
+            }
+        }
+        return false;
+    }
+    return false;
+}
+
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
+{
+    if (commandDrawsText(argc, argv)) {
+        // No window is ever shown: the fonts are all that is wanted. Qt would also make up a
+        // runtime folder when the session names none, but say so on standard error, which
+        // belongs to the command's own messages.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            qputenv("XDG_RUNTIME_DIR",
+                    QFile::encodeName(QDir::tempPath() + QStringLiteral("/corvane-runtime-") +
+                                      QString::number(getuid())));
+        }
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    QStringList args = app.arguments().mid(1);
+    QStringList args = app->arguments().mid(1);
     SetAppDir(ResolveAppDir(args, QCoreApplication::applicationDirPath()));
     const int home = args.indexOf(QStringLiteral("--home"));
     if (home >= 0) {
         args.remove(home, qMin<qsizetype>(2, args.size() - home));
     }
 
-    if (args.isEmpty() || args.first() == QLatin1String("--help")
-        || args.first() == QLatin1String("help")) {
+    if (args.isEmpty() || args.first() == QLatin1String("--help") ||
+        args.first() == QLatin1String("help")) {
         out << "用法: corvane-cli [--home 目录] 命令 [参数]\n";
         for (const CliEntry &c : cliCommands()) {
             out << "  " << c.usage << '\n';
