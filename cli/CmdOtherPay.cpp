@@ -3,12 +3,11 @@
 // "其他支付". A refusal prints the window's message on standard error and exits with 2; a
 // database failure exits with 1.
 
+#include "CliSupport.h"
 #include "Command.h"
-#include "Listing.h"
 
 #include "base/AppEnv.h"
 #include "base/MessageService.h"
-#include "base/Password.h"
 #include "base/TextHelpers.h"
 #include "db/Database.h"
 #include "org/EmpRules.h"
@@ -29,25 +28,9 @@ const char *const kUsage =
 const QStringList kValued{"--db", "--type", "--income", "--deduction", "--date", "--receipt"};
 const QStringList kFlags{"--csv"};
 
-int refuse(CliContext &ctx, const QString &text)
-{
-    ctx.err << text << '\n';
-    return 2;
-}
-
 int usage(CliContext &ctx)
 {
-    ctx.err << "用法: corvane-cli " << QString::fromUtf8(kUsage) << '\n';
-    return 2;
-}
-
-bool openDb(CliContext &ctx, Database &db)
-{
-    if (!db.open(CliArgs::databasePath(ctx.args), DatabasePassword())) {
-        ctx.err << "打开数据库失败: " << db.lastError() << '\n';
-        return false;
-    }
-    return true;
+    return CliSupport::usage(ctx, QString::fromUtf8(kUsage));
 }
 
 // The options a sub-command takes, besides --db; any other option is refused.
@@ -71,19 +54,6 @@ bool onlyOptions(CliContext &ctx, const QStringList &allowed)
         }
     }
     return true;
-}
-
-std::optional<std::pair<int, int>> period(const QString &yearText, const QString &monthText)
-{
-    bool yearOk = false;
-    bool monthOk = false;
-    const int year = yearText.toInt(&yearOk);
-    const int month = monthText.toInt(&monthOk);
-    // The range of the period dialog.
-    if (!yearOk || !monthOk || year < 1900 || year > 2500 || month < 1 || month > 12) {
-        return std::nullopt;
-    }
-    return std::pair{year, month};
 }
 
 // Only what the amount fields let through: digits with at most one decimal point.
@@ -181,16 +151,17 @@ int add(CliContext &ctx, const QStringList &pos)
         pos.size() != 4) {
         return usage(ctx);
     }
-    const auto when = period(pos[1], pos[2]);
-    if (!when) {
-        return usage(ctx);
+    int year = 0;
+    int month = 0;
+    if (!CliSupport::parsePeriod(ctx, pos[1], pos[2], year, month)) {
+        return 2;
     }
     if (!ctx.args.contains(QStringLiteral("--type")) ||
         !ctx.args.contains(QStringLiteral("--income"))) {
         return usage(ctx);
     }
     Database db;
-    if (!openDb(ctx, db)) {
+    if (!CliSupport::openDatabase(ctx, db)) {
         return 1;
     }
     OtherPayStore store(db);
@@ -200,7 +171,7 @@ int add(CliContext &ctx, const QStringList &pos)
         return 1;
     }
     if (person->isEmpty()) {
-        return refuse(ctx, EmpText::NotFound);
+        return CliSupport::refuse(ctx, EmpText::NotFound);
     }
     PaymentInput empty;
     empty.taxDate = Today();
@@ -210,7 +181,7 @@ int add(CliContext &ctx, const QStringList &pos)
     }
     StderrMessageService messages;
     const TaxRates rates = ratesFor(db, input->taxType);
-    const PaymentTarget target{when->first, when->second, 0, person->first()};
+    const PaymentTarget target{year, month, 0, person->first()};
     const PaymentSaveResult r = SavePayment(store, rates, messages, target, *input);
     if (r.ok()) {
         ctx.out << r.id << '\n';
@@ -240,15 +211,16 @@ int list(CliContext &ctx, const QStringList &pos)
     if (!onlyOptions(ctx, kFlags) || pos.size() != 3) {
         return usage(ctx);
     }
-    const auto when = period(pos[1], pos[2]);
-    if (!when) {
-        return usage(ctx);
+    int year = 0;
+    int month = 0;
+    if (!CliSupport::parsePeriod(ctx, pos[1], pos[2], year, month)) {
+        return 2;
     }
     Database db;
-    if (!openDb(ctx, db)) {
+    if (!CliSupport::openDatabase(ctx, db)) {
         return 1;
     }
-    const auto payments = OtherPayStore(db).list(when->first, when->second);
+    const auto payments = OtherPayStore(db).list(year, month);
     if (!payments) {
         ctx.err << OtherPayText::OpenFailed << '\n';
         return 1;
@@ -257,10 +229,8 @@ int list(CliContext &ctx, const QStringList &pos)
     for (int c = 0; c < OtherPayListModel::ColumnCount; ++c) {
         header << OtherPayListModel::columnName(c);
     }
-    CliListing::print(ctx.out,
-                      CliArgs::flag(ctx.args, QStringLiteral("--csv")) ? CliListing::Format::Csv
-                                                                       : CliListing::Format::Tabs,
-                      header, listRows(*payments));
+    CliSupport::printListing(ctx.out, header, listRows(*payments),
+                             CliArgs::flag(ctx.args, QStringLiteral("--csv")));
     return 0;
 }
 
@@ -286,7 +256,7 @@ int edit(CliContext &ctx, const QStringList &pos)
         return usage(ctx);
     }
     Database db;
-    if (!openDb(ctx, db)) {
+    if (!CliSupport::openDatabase(ctx, db)) {
         return 1;
     }
     const auto found = payment(ctx, db, pos[1]);
@@ -294,7 +264,7 @@ int edit(CliContext &ctx, const QStringList &pos)
         return 1;
     }
     if (found->isEmpty()) {
-        return refuse(ctx, OtherPayText::NothingToEdit);
+        return CliSupport::refuse(ctx, OtherPayText::NothingToEdit);
     }
     // The panel as it shows the row.
     const OtherPayment &p = found->first();
@@ -325,7 +295,7 @@ int remove(CliContext &ctx, const QStringList &pos)
         return usage(ctx);
     }
     Database db;
-    if (!openDb(ctx, db)) {
+    if (!CliSupport::openDatabase(ctx, db)) {
         return 1;
     }
     const auto found = payment(ctx, db, pos[1]);
@@ -333,7 +303,7 @@ int remove(CliContext &ctx, const QStringList &pos)
         return 1;
     }
     if (found->isEmpty()) {
-        return refuse(ctx, OtherPayText::NothingToDelete);
+        return CliSupport::refuse(ctx, OtherPayText::NothingToDelete);
     }
     OtherPayStore store(db);
     StderrMessageService messages;

@@ -122,7 +122,8 @@ TEST_F(OtherPayCliTest, RefusesWithTheWindowsMessages)
     EXPECT_TRUE(
         refused(add + QStringList{"--income", "5", "--addres", "x"})
             .startsWith(QStringLiteral("未知的选项: --addres\n用法: corvane-cli otherpay add")));
-    EXPECT_TRUE(refused({"otherpay", "list", "2005", "13"}).startsWith(QStringLiteral("用法:")));
+    EXPECT_EQ(refused({"otherpay", "list", "2005", "13"}),
+              QStringLiteral("月份应为1到12之间的数字！"));
     EXPECT_EQ(refused({"otherpay", "edit", "99"}), QStringLiteral("当前没有可供编辑的数据！"));
     EXPECT_EQ(refused({"otherpay", "delete", "99"}), QStringLiteral("当前没有删除数据！"));
     EXPECT_EQ(lines(cli({"otherpay", "list", "2005", "3"}).out).size(), 1);
