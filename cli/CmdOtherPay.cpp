@@ -8,6 +8,7 @@
 
 #include "base/AppEnv.h"
 #include "base/MessageService.h"
+#include "base/Password.h"
 #include "base/TextHelpers.h"
 #include "db/Database.h"
 #include "org/EmpRules.h"
@@ -25,33 +26,31 @@ const char *const kUsage =
     "[--date yyyy-mm-dd] [--receipt 完税证字号] | list 年 月 [--csv] | edit ID [--type 收入类型] "
     "[--income 金额] [--deduction 金额] [--date yyyy-mm-dd] [--receipt 完税证字号] | delete ID"
     "  [--db 文件]  其他支付";
-const QStringList kValued{"--db", "--type", "--income", "--deduction", "--date", "--receipt"};
-const QStringList kFlags{"--csv"};
+const QStringList kInputOptions{"--type", "--income", "--deduction", "--date", "--receipt"};
 
 int usage(CliContext &ctx)
 {
     return CliSupport::usage(ctx, QString::fromUtf8(kUsage));
 }
 
-// The options a sub-command takes, besides --db; any other option is refused.
-bool onlyOptions(CliContext &ctx, const QStringList &allowed)
+// The options a sub-command takes (with --db); anything else is refused.
+CliOptions subOptions(const QString &sub)
 {
-    for (int i = 0; i < ctx.args.size(); ++i) {
-        const QString &a = ctx.args.at(i);
-        if (!a.startsWith(QLatin1String("--"))) {
-            continue;
-        }
-        if (a != QLatin1String("--db") && !allowed.contains(a)) {
-            ctx.err << "未知的选项: " << a << '\n';
-            return false;
-        }
-        if (kValued.contains(a)) {
-            if (i + 1 >= ctx.args.size()) {
-                ctx.err << "选项缺少值: " << a << '\n';
-                return false;
-            }
-            ++i;
-        }
+    const QString db = QStringLiteral("--db");
+    if (sub == QLatin1String("add") || sub == QLatin1String("edit")) {
+        return CliOptions(QStringList{db} + kInputOptions);
+    }
+    if (sub == QLatin1String("list")) {
+        return CliOptions({db}, {QStringLiteral("--csv")});
+    }
+    return CliOptions({db});
+}
+
+bool openDb(CliContext &ctx, const CliOptions &opts, Database &db)
+{
+    if (!db.open(CliArgs::databasePath(opts), DatabasePassword())) {
+        ctx.err << "打开数据库失败: " << db.lastError() << '\n';
+        return false;
     }
     return true;
 }
@@ -69,11 +68,11 @@ bool typable(const QString &amount)
 
 // The type, amounts, date and receipt of the command line as the panel would hold them,
 // starting from `base` (an edited row's values, or an empty panel).
-std::optional<PaymentInput> readInput(CliContext &ctx, Database &db, PaymentInput base)
+std::optional<PaymentInput> readInput(CliContext &ctx, const CliOptions &opts, Database &db,
+                                      PaymentInput base)
 {
-    const QStringList &args = ctx.args;
-    if (args.contains(QStringLiteral("--type"))) {
-        const QString type = CliArgs::option(args, QStringLiteral("--type")).trimmed();
+    if (opts.has(QStringLiteral("--type"))) {
+        const QString type = opts.value(QStringLiteral("--type")).trimmed();
         const auto types = OtherPayStore(db).incomeTypes();
         if (!types) {
             ctx.err << OtherPayText::OpenFailed << '\n';
@@ -93,10 +92,10 @@ std::optional<PaymentInput> readInput(CliContext &ctx, Database &db, PaymentInpu
     }
     for (const char *name : {"--income", "--deduction"}) {
         const QString option = QString::fromLatin1(name);
-        if (!args.contains(option)) {
+        if (!opts.has(option)) {
             continue;
         }
-        const QString text = CliArgs::option(args, option).trimmed();
+        const QString text = opts.value(option).trimmed();
         if (!typable(text)) {
             ctx.err << "金额不是有效的数字: " << text << '\n';
             return std::nullopt;
@@ -104,20 +103,19 @@ std::optional<PaymentInput> readInput(CliContext &ctx, Database &db, PaymentInpu
         (option == QLatin1String("--income") ? base.incomeText : base.deductionText) = text;
     }
     // Only a contract's deduction is typed; the other types' deduction is computed.
-    if (args.contains(QStringLiteral("--deduction")) && base.taxType != OtherPayText::Contract) {
+    if (opts.has(QStringLiteral("--deduction")) && base.taxType != OtherPayText::Contract) {
         ctx.err << "--deduction 只用于" << OtherPayText::Contract << '\n';
         return std::nullopt;
     }
-    if (args.contains(QStringLiteral("--date"))) {
-        base.taxDate =
-            QDate::fromString(CliArgs::option(args, QStringLiteral("--date")), Qt::ISODate);
+    if (opts.has(QStringLiteral("--date"))) {
+        base.taxDate = QDate::fromString(opts.value(QStringLiteral("--date")), Qt::ISODate);
         if (!base.taxDate.isValid()) {
             ctx.err << "日期格式应为yyyy-mm-dd！\n";
             return std::nullopt;
         }
     }
-    if (args.contains(QStringLiteral("--receipt"))) {
-        base.taxNumber = CliArgs::option(args, QStringLiteral("--receipt"));
+    if (opts.has(QStringLiteral("--receipt"))) {
+        base.taxNumber = opts.value(QStringLiteral("--receipt"));
     }
     return base;
 }
@@ -145,10 +143,9 @@ TaxRates ratesFor(Database &db, const QString &taxType)
     return rates;
 }
 
-int add(CliContext &ctx, const QStringList &pos)
+int add(CliContext &ctx, const CliOptions &opts, const QStringList &pos)
 {
-    if (!onlyOptions(ctx, {"--type", "--income", "--deduction", "--date", "--receipt"}) ||
-        pos.size() != 4) {
+    if (pos.size() != 4) {
         return usage(ctx);
     }
     int year = 0;
@@ -156,12 +153,11 @@ int add(CliContext &ctx, const QStringList &pos)
     if (!CliSupport::parsePeriod(ctx, pos[1], pos[2], year, month)) {
         return 2;
     }
-    if (!ctx.args.contains(QStringLiteral("--type")) ||
-        !ctx.args.contains(QStringLiteral("--income"))) {
+    if (!opts.has(QStringLiteral("--type")) || !opts.has(QStringLiteral("--income"))) {
         return usage(ctx);
     }
     Database db;
-    if (!CliSupport::openDatabase(ctx, db)) {
+    if (!openDb(ctx, opts, db)) {
         return 1;
     }
     OtherPayStore store(db);
@@ -175,7 +171,7 @@ int add(CliContext &ctx, const QStringList &pos)
     }
     PaymentInput empty;
     empty.taxDate = Today();
-    const auto input = readInput(ctx, db, empty);
+    const auto input = readInput(ctx, opts, db, empty);
     if (!input) {
         return 2;
     }
@@ -206,9 +202,9 @@ QList<QStringList> listRows(const QList<OtherPayment> &payments)
     return rows;
 }
 
-int list(CliContext &ctx, const QStringList &pos)
+int list(CliContext &ctx, const CliOptions &opts, const QStringList &pos)
 {
-    if (!onlyOptions(ctx, kFlags) || pos.size() != 3) {
+    if (pos.size() != 3) {
         return usage(ctx);
     }
     int year = 0;
@@ -217,7 +213,7 @@ int list(CliContext &ctx, const QStringList &pos)
         return 2;
     }
     Database db;
-    if (!CliSupport::openDatabase(ctx, db)) {
+    if (!openDb(ctx, opts, db)) {
         return 1;
     }
     const auto payments = OtherPayStore(db).list(year, month);
@@ -230,7 +226,7 @@ int list(CliContext &ctx, const QStringList &pos)
         header << OtherPayListModel::columnName(c);
     }
     CliSupport::printListing(ctx.out, header, listRows(*payments),
-                             CliArgs::flag(ctx.args, QStringLiteral("--csv")));
+                             opts.has(QStringLiteral("--csv")));
     return 0;
 }
 
@@ -249,14 +245,13 @@ std::optional<QList<OtherPayment>> payment(CliContext &ctx, Database &db, const 
     return found;
 }
 
-int edit(CliContext &ctx, const QStringList &pos)
+int edit(CliContext &ctx, const CliOptions &opts, const QStringList &pos)
 {
-    if (!onlyOptions(ctx, {"--type", "--income", "--deduction", "--date", "--receipt"}) ||
-        pos.size() != 2) {
+    if (pos.size() != 2) {
         return usage(ctx);
     }
     Database db;
-    if (!CliSupport::openDatabase(ctx, db)) {
+    if (!openDb(ctx, opts, db)) {
         return 1;
     }
     const auto found = payment(ctx, db, pos[1]);
@@ -274,7 +269,7 @@ int edit(CliContext &ctx, const QStringList &pos)
     shown.deductionText = FormatMoney(p.minusFare);
     shown.taxDate = p.taxDate.isEmpty() ? Today() : QDate::fromString(p.taxDate, Qt::ISODate);
     shown.taxNumber = p.taxNumber;
-    const auto input = readInput(ctx, db, shown);
+    const auto input = readInput(ctx, opts, db, shown);
     if (!input) {
         return 2;
     }
@@ -289,13 +284,13 @@ int edit(CliContext &ctx, const QStringList &pos)
     return saveExit(r);
 }
 
-int remove(CliContext &ctx, const QStringList &pos)
+int remove(CliContext &ctx, const CliOptions &opts, const QStringList &pos)
 {
-    if (!onlyOptions(ctx, {}) || pos.size() != 2) {
+    if (pos.size() != 2) {
         return usage(ctx);
     }
     Database db;
-    if (!CliSupport::openDatabase(ctx, db)) {
+    if (!openDb(ctx, opts, db)) {
         return 1;
     }
     const auto found = payment(ctx, db, pos[1]);
@@ -316,19 +311,29 @@ int remove(CliContext &ctx, const QStringList &pos)
 
 int otherPay(CliContext &ctx)
 {
-    const QStringList pos = CliArgs::positional(ctx.args, kValued);
-    const QString sub = pos.value(0);
+    // The sub-command decides which options are taken; it is found among the positional
+    // arguments first (any option of the group may stand before it).
+    CliOptions any(QStringList{QStringLiteral("--db")} + kInputOptions, {QStringLiteral("--csv")});
+    if (!ctx.parse(any)) {
+        return 2;
+    }
+    const QString sub = any.positional().value(0);
+    CliOptions opts = subOptions(sub);
+    if (!ctx.parse(opts)) {
+        return 2;
+    }
+    const QStringList &pos = opts.positional();
     if (sub == QLatin1String("add")) {
-        return add(ctx, pos);
+        return add(ctx, opts, pos);
     }
     if (sub == QLatin1String("list")) {
-        return list(ctx, pos);
+        return list(ctx, opts, pos);
     }
     if (sub == QLatin1String("edit")) {
-        return edit(ctx, pos);
+        return edit(ctx, opts, pos);
     }
     if (sub == QLatin1String("delete")) {
-        return remove(ctx, pos);
+        return remove(ctx, opts, pos);
     }
     return usage(ctx);
 }

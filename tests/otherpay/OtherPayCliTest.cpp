@@ -122,6 +122,14 @@ TEST_F(OtherPayCliTest, RefusesWithTheWindowsMessages)
     EXPECT_TRUE(
         refused(add + QStringList{"--income", "5", "--addres", "x"})
             .startsWith(QStringLiteral("未知的选项: --addres\n用法: corvane-cli otherpay add")));
+    EXPECT_TRUE(refused(add + QStringList{"--income", "5", "--income", "6"})
+                    .startsWith(QStringLiteral("选项重复: --income\n")));
+    EXPECT_TRUE(refused(add + QStringList{"--income"})
+                    .startsWith(QStringLiteral("选项缺少值: --income\n")));
+    EXPECT_TRUE(refused({"otherpay", "list", "2005", "3", "--csv=yes"})
+                    .startsWith(QStringLiteral("选项不带值: --csv\n")));
+    EXPECT_TRUE(refused({"otherpay", "delete", "1", "--type", "其他所得"})
+                    .startsWith(QStringLiteral("未知的选项: --type\n")));
     EXPECT_EQ(refused({"otherpay", "list", "2005", "13"}),
               QStringLiteral("月份应为1到12之间的数字！"));
     EXPECT_EQ(refused({"otherpay", "edit", "99"}), QStringLiteral("当前没有可供编辑的数据！"));

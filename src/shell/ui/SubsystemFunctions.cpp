@@ -2,6 +2,7 @@
 
 #include "shell/Session.h"
 #include "shell/ui/MainWindow.h"
+#include "shell/ui/QueryFunctions.h"
 #include "org/ui/OrgBrowserWindow.h"
 #include "otherpay/ui/OtherPayWindow.h"
 #include "tax/ui/DeductionSettingsDialog.h"
@@ -47,4 +48,5 @@ void WireSubsystemFunctions(MainWindow &window, Session &session)
             window.openChild(child);
         }
     });
+    WireQueryFunctions(window, session);
 }
