@@ -3,6 +3,7 @@
 #include "shell/Session.h"
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/QueryFunctions.h"
+#include "shell/ui/ReturnFunctions.h"
 #include "org/ui/OrgBrowserWindow.h"
 #include "otherpay/ui/OtherPayWindow.h"
 #include "tax/ui/DeductionSettingsDialog.h"
@@ -49,4 +50,5 @@ void WireSubsystemFunctions(MainWindow &window, Session &session)
         }
     });
     WireQueryFunctions(window, session);
+    WireReturnFunctions(window, session);
 }
