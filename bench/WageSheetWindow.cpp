@@ -55,7 +55,7 @@ struct OpenWindow
         : window(c.db, c.rates, messages, opener, QStringLiteral("北方机械厂"))
     {
         window.hooks.selectPeriod = [](const QString &, QWidget *) {
-            return std::optional<SheetMonth>({2005, 3});
+            return std::optional<YearMonth>({2005, 3});
         };
         window.setAttribute(Qt::WA_DeleteOnClose, false);
         window.resize(1200, 800);

@@ -6,6 +6,8 @@
 #include "payroll/WageSheetStore.h"
 #include "tax/TaxTexts.h"
 
+#include <QFont>
+
 #include <algorithm>
 #include <utility>
 
@@ -98,6 +100,11 @@ QVariant WageSheetModel::data(const QModelIndex &index, int role) const
     if (role == Qt::TextAlignmentRole) {
         // Columns from the tenth on are figures.
         return column >= FixedCount ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter)) : QVariant();
+    }
+    if (role == Qt::FontRole && isTotalsRow(index.row())) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
     }
     if (role != Qt::DisplayRole && role != Qt::EditRole) {
         return {};

@@ -1,7 +1,8 @@
 #pragma once
 
 // What the payroll windows' tests start from: a fresh application folder with the delivered
-// database (items 基本工资 and the three funds), a fixed clock (2005-03-15), scripted boxes,
+// database (items 基本工资 and the three funds, the temporary-staff department), a fixed clock
+// (2005-03-15), scripted boxes,
 // the rate sets written out by hand, and a recording file opener. Two departments with three
 // employees, and the temporary-staff department with one, unless asked not to.
 
@@ -11,6 +12,7 @@
 
 #include "base/AppEnv.h"
 #include "base/MessageService.h"
+#include "base/Progress.h"
 #include "tax/TaxRates.h"
 
 #include <QApplication>
@@ -29,7 +31,6 @@ struct PayrollWindowFixture
         if (withStaff) {
             OrgFixture::addDept(db(), QStringLiteral("0001"), QStringLiteral("财务部"));
             OrgFixture::addDept(db(), QStringLiteral("0002"), QStringLiteral("生产部"));
-            OrgFixture::addDept(db(), QStringLiteral("9999"), QStringLiteral("临时员工"));
             OrgFixture::addEmp(db(), QStringLiteral("E01"), QStringLiteral("张三"),
                                QStringLiteral("0001"));
             OrgFixture::addEmp(db(), QStringLiteral("E02"), QStringLiteral("李四"),

@@ -79,7 +79,8 @@ private slots:
             QVERIFY(!d->pressOk());
             fill(d, QStringLiteral("基本工资"), kTaxable);
             QVERIFY(!d->pressOk());
-            fill(d, QStringLiteral("  岗位津贴 "), kTaxable, true, QStringLiteral(" 按岗位 "));
+            // Checked as typed (a leading blank would be refused), saved trimmed.
+            fill(d, QStringLiteral("岗位津贴  "), kTaxable, true, QStringLiteral(" 按岗位 "));
             QVERIFY(d->pressOk());
         });
         w.addItem();

@@ -4,6 +4,12 @@
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/QueryFunctions.h"
 #include "org/ui/OrgBrowserWindow.h"
+#include "payroll/WagePosting.h"
+#include "payroll/ui/PostingDateDialog.h"
+#include "payroll/ui/WageItemCatalogWindow.h"
+#include "payroll/ui/WageSheetWindow.h"
+#include "widgets/ProgressWindow.h"
+#include "widgets/QtFileOpener.h"
 #include "tax/ui/DeductionSettingsDialog.h"
 #include "tax/ui/TaxCalculatorWindow.h"
 
@@ -18,6 +24,35 @@ void openOnce(MainWindow &window, const QString &objectName, Make make)
         child->setObjectName(objectName);
         window.openChild(child);
     }
+}
+
+const QString kWageWindow = QStringLiteral("WageSheetWindow");
+
+void WirePayrollFunctions(MainWindow &window, Session &session)
+{
+    window.wire(QStringLiteral("actWageItems"), [&window, &session] {
+        ShowWageItems(session.db(), session.messages(), &window);
+    });
+    // The guard against the back-pay window has run before this.
+    window.wire(QStringLiteral("actWageCalc"), [&window, &session] {
+        static QtFileOpener opener;
+        if (window.activateChild(kWageWindow) ||
+            !WageSheetWindow::mayOpen(session.db(), session.messages())) {
+            return;
+        }
+        window.openChild(new WageSheetWindow(session.db(), session.taxRates(), session.messages(),
+                                             opener, session.corpName));
+    });
+    window.wire(QStringLiteral("actWagePost"), [&window, &session] {
+        PostLatestDraftHooks hooks;
+        hooks.wageWindowOpen = [&window] { return window.openWindowNames().contains(kWageWindow); };
+        hooks.showWageWindow = [&window] { window.activateChild(kWageWindow); };
+        hooks.choosePostingDate = [&window](const QString &title, int year, int month) {
+            return ChoosePostingDate(title, year, month, &window);
+        };
+        ProgressWindow progress(session.messages());
+        PostLatestDraft(session.db(), session.taxRates(), session.messages(), hooks, progress);
+    });
 }
 
 } // namespace
@@ -38,4 +73,5 @@ void WireSubsystemFunctions(MainWindow &window, Session &session)
         ShowDeptEmp(session.db(), session.messages(), session.corpName, &window);
     });
     WireQueryFunctions(window, session);
+    WirePayrollFunctions(window, session);
 }
