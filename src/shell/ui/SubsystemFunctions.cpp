@@ -4,14 +4,15 @@
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/QueryFunctions.h"
 #include "org/ui/OrgBrowserWindow.h"
+#include "otherpay/ui/OtherPayWindow.h"
 #include "payroll/WagePosting.h"
 #include "payroll/ui/PostingDateDialog.h"
 #include "payroll/ui/WageItemCatalogWindow.h"
 #include "payroll/ui/WageSheetWindow.h"
-#include "widgets/ProgressWindow.h"
-#include "widgets/QtFileOpener.h"
 #include "tax/ui/DeductionSettingsDialog.h"
 #include "tax/ui/TaxCalculatorWindow.h"
+#include "widgets/ProgressWindow.h"
+#include "widgets/QtFileOpener.h"
 
 namespace {
 
@@ -71,6 +72,16 @@ void WireSubsystemFunctions(MainWindow &window, Session &session)
     // The browser is modal: the departments and employees cannot change under an open sheet.
     window.wire(QStringLiteral("actDeptEmp"), [&window, &session] {
         ShowDeptEmp(session.db(), session.messages(), session.corpName, &window);
+    });
+    // One window; the month is asked for only when it opens.
+    window.wire(QStringLiteral("actOtherPay"), [&window, &session] {
+        if (window.activateChild(QStringLiteral("OtherPayWindow"))) {
+            return;
+        }
+        if (auto *child = OpenOtherPay(session.db(), session.taxRates(), session.messages(),
+                                       session.corpName, &window)) {
+            window.openChild(child);
+        }
     });
     WireQueryFunctions(window, session);
     WirePayrollFunctions(window, session);
