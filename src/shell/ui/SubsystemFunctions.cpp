@@ -3,6 +3,7 @@
 #include "shell/Session.h"
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/QueryFunctions.h"
+#include "shell/ui/ReturnFunctions.h"
 #include "org/ui/OrgBrowserWindow.h"
 #include "otherpay/ui/OtherPayWindow.h"
 #include "payroll/WagePosting.h"
@@ -84,5 +85,6 @@ void WireSubsystemFunctions(MainWindow &window, Session &session)
         }
     });
     WireQueryFunctions(window, session);
+    WireReturnFunctions(window, session);
     WirePayrollFunctions(window, session);
 }
