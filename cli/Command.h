@@ -33,6 +33,10 @@ struct CliEntry
     CliHandler handler;
 };
 const QList<CliEntry> &cliCommands();
+// The command the arguments begin with, its words taken off `args`. A command's name may be
+// two words ("wage import"), so that a sub-command can live in a file of its own beside the
+// command of its first word ("wage"); the two-word name is tried first. Null when none.
+const CliEntry *takeCliCommand(QStringList &args);
 
 // Small argument helpers shared by the commands.
 namespace CliArgs {
