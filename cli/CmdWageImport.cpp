@@ -3,9 +3,8 @@
 // --yes. A refusal prints the wizard's message on standard error and exits with 2; a failure
 // of the database or of reading the file exits with 1.
 
-#include "Command.h"
+#include "CliSupport.h"
 
-#include "base/MessageService.h"
 #include "base/Progress.h"
 #include "base/Password.h"
 #include "db/Database.h"
@@ -15,7 +14,11 @@
 #include "payroll/ImportTexts.h"
 #include "payroll/SourceText.h"
 #include "payroll/SourceWorkbook.h"
+#include "payroll/PayrollTexts.h"
 #include "payroll/WageImport.h"
+#include "payroll/WageItemRules.h"
+#include "payroll/WageSheet.h"
+#include "tax/TaxRates.h"
 
 #include <QHash>
 
@@ -34,71 +37,10 @@ const QStringList Valued = {
     QStringLiteral("--start-line"), QStringLiteral("--config"),   QStringLiteral("--db")};
 const QStringList Flags = {QStringLiteral("--yes")};
 
-// The wizard's boxes on standard error; the one question is answered by --yes.
-class CliImportMessages final : public MessageService
-{
-public:
-    CliImportMessages(QTextStream &err, bool yes) : m_err(err), m_yes(yes) {}
-    void showError(const QString &text) override { m_err << text << '\n'; }
-    void showWarning(const QString &text) override { m_err << text << '\n'; }
-    void showInfo(const QString &text) override { m_err << text << '\n'; }
-    bool askYesNo(const QString &text) override
-    {
-        m_err << text << (m_yes ? "（--yes：是）" : "（否；要覆盖请加 --yes）") << '\n';
-        return m_yes;
-    }
-
-private:
-    QTextStream &m_err;
-    bool m_yes;
-};
-
-struct Arguments
-{
-    QHash<QString, QString> values;
-    QStringList flags;
-    QStringList positional;
-};
-
-// Every option known, none twice, each valued one with its value.
-std::optional<Arguments> parse(CliContext &ctx)
-{
-    Arguments a;
-    const QStringList &args = ctx.args;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &arg = args.at(i);
-        if (!arg.startsWith(QLatin1String("--"))) {
-            a.positional << arg;
-            continue;
-        }
-        if (a.values.contains(arg) || a.flags.contains(arg)) {
-            ctx.err << "重复的选项: " << arg << '\n';
-            return std::nullopt;
-        }
-        if (Flags.contains(arg)) {
-            a.flags << arg;
-        } else if (Valued.contains(arg)) {
-            if (i + 1 >= args.size()) {
-                ctx.err << "选项缺少值: " << arg << '\n';
-                return std::nullopt;
-            }
-            a.values.insert(arg, args.at(++i));
-        } else {
-            ctx.err << "未知的选项: " << arg << '\n';
-            return std::nullopt;
-        }
-    }
-    if (a.positional.size() > 1) {
-        ctx.err << "多余的参数: " << a.positional.mid(1).join(u' ') << '\n';
-        return std::nullopt;
-    }
-    return a;
-}
-
-std::optional<int> number(const Arguments &a, const QString &option)
+std::optional<int> number(const CliOptions &a, const QString &option)
 {
     bool ok = false;
-    const int n = a.values.value(option).toInt(&ok);
+    const int n = a.value(option).toInt(&ok);
     return ok ? std::optional<int>(n) : std::nullopt;
 }
 
@@ -120,11 +62,7 @@ std::optional<QList<ImportPair>> parseMap(const QString &map)
     return pairs;
 }
 
-int refuse(CliContext &ctx, const QString &text)
-{
-    ctx.err << text << '\n';
-    return 2;
-}
+using CliSupport::refuse;
 
 // The source file's sheet with the pairs that go with it (the saved ones when the
 // configuration's sheet is the one read), or the exit code of the refusal.
@@ -134,7 +72,7 @@ struct Source
     QList<ImportPair> configPairs;
 };
 
-std::variant<Source, int> readWorkbook(CliContext &ctx, const Arguments &a, const QString &path,
+std::variant<Source, int> readWorkbook(CliContext &ctx, const CliOptions &a, const QString &path,
                                        const std::optional<ImportConfig> &config)
 {
     const auto book = OpenSourceWorkbook(path);
@@ -144,7 +82,7 @@ std::variant<Source, int> readWorkbook(CliContext &ctx, const Arguments &a, cons
     }
     const QStringList sheets = book->sheetNames();
     const QString configSheet = config ? FindSheet(sheets, config->tableName) : QString();
-    QString sheet = a.values.value(QStringLiteral("--sheet"));
+    QString sheet = a.value(QStringLiteral("--sheet"));
     if (sheet.isEmpty()) {
         sheet = !configSheet.isEmpty() ? configSheet : sheets.value(0);
     }
@@ -164,7 +102,7 @@ std::variant<Source, int> readWorkbook(CliContext &ctx, const Arguments &a, cons
     return source;
 }
 
-std::variant<Source, int> readText(CliContext &ctx, MessageService &messages, const Arguments &a,
+std::variant<Source, int> readText(CliContext &ctx, MessageService &messages, const CliOptions &a,
                                    const QString &path, const std::optional<ImportConfig> &config)
 {
     const auto text = ReadSourceText(path);
@@ -180,14 +118,14 @@ std::variant<Source, int> readText(CliContext &ctx, MessageService &messages, co
         }
         settings.startLine = config->startLineValue();
     }
-    if (a.values.contains(QStringLiteral("--separator"))) {
-        const QString s = a.values.value(QStringLiteral("--separator"));
+    if (a.has(QStringLiteral("--separator"))) {
+        const QString s = a.value(QStringLiteral("--separator"));
         settings.separator = s == QLatin1String("tab") ? QStringLiteral("\t") : s;
     }
-    if (a.values.contains(QStringLiteral("--qualifier"))) {
-        settings.qualifier = a.values.value(QStringLiteral("--qualifier"));
+    if (a.has(QStringLiteral("--qualifier"))) {
+        settings.qualifier = a.value(QStringLiteral("--qualifier"));
     }
-    if (a.values.contains(QStringLiteral("--start-line"))) {
+    if (a.has(QStringLiteral("--start-line"))) {
         const auto line = number(a, QStringLiteral("--start-line"));
         if (!line || *line < 1 || *line > ImportConfigs::MaxStartLine) {
             return refuse(ctx, QStringLiteral("--start-line 应为 1 到 %1 的整数")
@@ -204,16 +142,28 @@ std::variant<Source, int> readText(CliContext &ctx, MessageService &messages, co
 
 int wageImport(CliContext &ctx)
 {
-    const auto a = parse(ctx);
-    if (!a) {
-        ctx.err << "用法: corvane-cli " << Usage << '\n';
+    CliOptions a(Valued, Flags);
+    if (!ctx.parse(a)) {
         return 2;
     }
-    CliImportMessages messages(ctx.err, a->flags.contains(QStringLiteral("--yes")));
+    if (a.positional().size() > 1) {
+        ctx.err << "多余的参数: " << a.positional().mid(1).join(u' ') << '\n';
+        return ctx.usageError();
+    }
+    CliMessages messages(ctx.err);
+    // The one question, whether to overwrite the month's draft, is answered by --yes; without
+    // it the question is the refusal.
+    const bool yes = a.has(QStringLiteral("--yes"));
+    messages.answer = [yes](const QString &) -> std::optional<bool> {
+        if (yes) {
+            return true;
+        }
+        return std::nullopt;
+    };
 
     std::optional<ImportConfig> config;
-    if (a->values.contains(QStringLiteral("--config"))) {
-        const auto slot = number(*a, QStringLiteral("--config"));
+    if (a.has(QStringLiteral("--config"))) {
+        const auto slot = number(a, QStringLiteral("--config"));
         if (!slot || *slot < 1 || *slot > ImportConfigs::Slots) {
             return refuse(ctx, QStringLiteral("--config 应为 1 到 %1").arg(ImportConfigs::Slots));
         }
@@ -226,11 +176,11 @@ int wageImport(CliContext &ctx)
             return 1;
         }
     }
-    const QString path = !a->positional.isEmpty() ? a->positional.first()
+    const QString path = !a.positional().isEmpty() ? a.positional().first()
                          : config                 ? config->fileName
                                                   : QString();
-    const auto year = number(*a, QStringLiteral("--year"));
-    const auto month = number(*a, QStringLiteral("--month"));
+    const auto year = number(a, QStringLiteral("--year"));
+    const auto month = number(a, QStringLiteral("--month"));
     if (!year || !month || *year < 1900 || *year > 2500 || *month < 1 || *month > 12) {
         return refuse(ctx, ImportText::ChooseMonth);
     }
@@ -238,16 +188,24 @@ int wageImport(CliContext &ctx)
         return refuse(ctx, ImportText::ChooseFile);
     }
     std::optional<QList<ImportPair>> map;
-    if (a->values.contains(QStringLiteral("--map"))) {
-        map = parseMap(a->values.value(QStringLiteral("--map")));
+    if (a.has(QStringLiteral("--map"))) {
+        map = parseMap(a.value(QStringLiteral("--map")));
         if (!map) {
             return refuse(ctx, QStringLiteral("--map 的格式为 \"源列=目的列,源列=目的列\""));
         }
     }
 
     Database db;
-    if (!db.open(CliArgs::databasePath(ctx.args), DatabasePassword())) {
+    if (!db.open(CliArgs::databasePath(a), DatabasePassword())) {
         ctx.err << "打开数据库失败: " << db.lastError() << '\n';
+        return 1;
+    }
+    TaxRates rates;
+    LoadAllTaxRates(db, rates, messages);
+    // The catalogue's items are columns of Wage before anything is paired with them, as the
+    // wage window makes them when it opens.
+    if (!AddMissingItemColumns(db)) {
+        messages.showError(WageText::UpdateWageFailed);
         return 1;
     }
     WageImportStore store(db);
@@ -255,14 +213,14 @@ int wageImport(CliContext &ctx)
     case ImportMonthCheck::Failed:
         return 1;
     case ImportMonthCheck::Refused:
-        return 2;
+        return messages.failed() ? 1 : 2;
     case ImportMonthCheck::NewMonth:
     case ImportMonthCheck::OverwriteDraft:
         break;
     }
 
-    auto read = IsWorkbookFile(path) ? readWorkbook(ctx, *a, path, config)
-                                     : readText(ctx, messages, *a, path, config);
+    auto read = IsWorkbookFile(path) ? readWorkbook(ctx, a, path, config)
+                                     : readText(ctx, messages, a, path, config);
     if (const int *code = std::get_if<int>(&read)) {
         return *code;
     }
@@ -291,6 +249,14 @@ int wageImport(CliContext &ctx)
         ctx.out << QStringLiteral("（%1行的人员编号没有对应的员工，未导入）").arg(rows->unknownRows);
     }
     ctx.out << '\n';
+
+    // Then the month is computed, as the wage window does after the wizard.
+    WageSheet sheet(db, rates);
+    CountingProgress computed;
+    if (!ComputeImportedMonth(sheet, messages, computed, ImportedMonth{*year, *month})) {
+        return messages.exitCode();
+    }
+    ctx.out << QStringLiteral("已计算%1年%2月工资，%3人\n").arg(*year).arg(*month).arg(computed.steps);
     return 0;
 }
 

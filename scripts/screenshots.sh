@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Takes pictures of the shell's windows (splash, login, company dialog, main window with the
-# quick-launch window, the other dialogs) on a virtual X display with the real fonts, and
+# quick-launch window, the other dialogs) on a virtual X display with the real fonts, renders
+# the printed returns to PDF and their pages to pictures (pdftoppm), and
 # checks that the program itself starts on a fresh database and reaches the login.
 #
 #   bash scripts/screenshots.sh [OUTPUT_DIR]      (default: build/screenshots)
 #
-# Needs a built tree (build/) and xvfb-run. Look at the PNG files afterwards.
+# Needs a built tree (build/), xvfb-run and pdftoppm. Look at the PNG files afterwards.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-build/screenshots}
@@ -18,6 +19,20 @@ CORVANE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
 # Every page of the wage data import wizard.
 CORVANE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1280x900x24" build/bin/uitest_WageImportLookTest -silent
+
+# The query windows with results.
+for t in WageReportWindowsTest TaxQueryWindowsTest ThreeFundWindowTest; do
+  CORVANE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
+    xvfb-run -a -s "-screen 0 1280x900x24" "build/bin/uitest_$t" -silent
+done
+
+# The withholding returns with a month of lifelike rows, and their blank forms, as PDF and as
+# pictures of every page (return-*.pdf, return-*-N.png).
+CORVANE_SCREENSHOTS="$out" QT_QPA_PLATFORM=offscreen \
+  build/bin/test_returns --gtest_filter='ReturnPictures.*' >/dev/null
+for pdf in "$out"/return-*.pdf; do
+  pdftoppm -r 90 -png "$pdf" "${pdf%.pdf}"
+done
 
 # The program on a fresh database: it must still be running (at the login) after a few
 # seconds, not have ended with an error.

@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 class EmployeeStore;
 class MessageService;
 
@@ -16,6 +19,8 @@ inline const QString NotFound = QStringLiteral("未找到该员工！");
 inline const QString CodeEmpty = QStringLiteral("员工编号不能为空！");
 inline const QString CodeTooLong = QStringLiteral("员工编号不能超过10个字符！");
 inline const QString CodeExists = QStringLiteral("员工编号已存在！");
+inline const QString CodeBadChar = QStringLiteral("员工编号不能包含换行、制表符等控制字符！");
+inline const QString NameBadChar = QStringLiteral("姓名不能包含换行、制表符等控制字符！");
 inline const QString NameEmpty = QStringLiteral("姓名不能为空！");
 inline const QString NameTooLong = QStringLiteral("姓名不能超过30个字符！");
 inline const QString RenameAsk =
@@ -41,9 +46,11 @@ enum class EmpCheck {
     Ok,
     QueryFailed,
     CodeEmpty,
+    CodeBadChar,
     CodeTooLong,
     CodeExists,
     NameEmpty,
+    NameBadChar,
     NameTooLong,
     RenameDeclined,
     IdCardEmpty,
@@ -71,15 +78,20 @@ struct EmpInput
 struct EmpEditState
 {
     bool adding = true;
-    QString deptId;     // add: the department given; modify: the one loaded
-    QString loadedName; // trimmed, as loaded
+    QString deptId;      // add: the department given; modify: the one loaded
+    QString loadedName;  // trimmed, as loaded
     QDate storedEndDate; // kept for staff in service
 };
 
 // "中国" for domestic staff, empty otherwise.
 QString NationalityDefault(const QString &empType);
 
-EmpCheckResult CheckEmpInput(EmployeeStore &store, MessageService &messages,
+EmpCheckResult CheckEmpInput(EmployeeStore &store, MessageService &messages, const EmpInput &input,
+                             const EmpEditState &state);
+// The same checks with another answer to "is this code taken?" (an import checks many rows
+// against the codes it has read once and those of its earlier rows).
+using EmpCodeTaken = std::function<std::optional<bool>(const QString &code)>;
+EmpCheckResult CheckEmpInput(const EmpCodeTaken &codeTaken, MessageService &messages,
                              const EmpInput &input, const EmpEditState &state);
 
 // The row that saving writes: trimmed texts, the department of the state, state and dates.

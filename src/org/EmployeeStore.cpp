@@ -17,8 +17,7 @@ const QString kListColumns = QStringLiteral(
 
 // "cross join" keeps Employee the outer table, so the engine walks Employee_List in the
 // list's order instead of collecting the rows department by department and sorting them.
-const QString kListOrder =
-    QStringLiteral(" order by e.EmpState desc, e.DeptID, e.EmpID");
+const QString kListOrder = QStringLiteral(" order by e.EmpState desc, e.DeptID, e.EmpID");
 
 QVariant dateValue(const QDate &date)
 {
@@ -27,9 +26,20 @@ QVariant dateValue(const QDate &date)
 
 QVariantList recordValues(const EmployeeRecord &e)
 {
-    return {e.empName,     e.deptId, e.idCardNo, e.sex,     e.empType,
-            e.nationality, e.tel,    e.address,  e.remark,  e.bankName,
-            e.cardNo,      e.empState, dateValue(e.startDate), dateValue(e.endDate),
+    return {e.empName,
+            e.deptId,
+            e.idCardNo,
+            e.sex,
+            e.empType,
+            e.nationality,
+            e.tel,
+            e.address,
+            e.remark,
+            e.bankName,
+            e.cardNo,
+            e.empState,
+            dateValue(e.startDate),
+            dateValue(e.endDate),
             e.deleted ? 1 : 0};
 }
 
@@ -37,7 +47,11 @@ QVariantList recordValues(const EmployeeRecord &e)
 
 std::optional<QList<EmployeeRecord>> EmployeeStore::byId(const QString &empId)
 {
-    const auto rows = m_db.query(kRecordColumns + QStringLiteral("where EmpID = ?"), {empId});
+    // A typed code finds its employee whatever its case; should codes that only differ in
+    // case exist from earlier days, the exact one comes first.
+    const auto rows = m_db.query(kRecordColumns + QStringLiteral("where EmpID = ? collate FOLD "
+                                                                 "order by EmpID = ? desc, rowid"),
+                                 {empId, empId});
     if (!rows) {
         return std::nullopt;
     }
@@ -70,7 +84,7 @@ std::optional<bool> EmployeeStore::idExists(const QString &empId)
     // Codes differing only in letter case name the same employee for everything that compares
     // them later (the wage sheet matches codes regardless of case), so they may not coexist.
     const auto rows = m_db.query(
-        QStringLiteral("select 1 from Employee where EmpID = ? collate nocase limit 1"), {empId});
+        QStringLiteral("select 1 from Employee where EmpID = ? collate FOLD limit 1"), {empId});
     if (!rows) {
         return std::nullopt;
     }
@@ -80,8 +94,8 @@ std::optional<bool> EmployeeStore::idExists(const QString &empId)
 std::optional<bool> EmployeeStore::isUsed(const QString &empId)
 {
     const auto rows = m_db.query(
-        QStringLiteral("select 1 where exists (select 1 from Wage where EmpId = ?) "
-                       "or exists (select 1 from TaxIncome where EmpId = ?)"),
+        QStringLiteral("select 1 where exists (select 1 from Wage where EmpId = ? collate FOLD) "
+                       "or exists (select 1 from TaxIncome where EmpId = ? collate FOLD)"),
         {empId, empId});
     if (!rows) {
         return std::nullopt;
@@ -91,13 +105,41 @@ std::optional<bool> EmployeeStore::isUsed(const QString &empId)
 
 bool EmployeeStore::insert(const EmployeeRecord &e)
 {
-    QVariantList values{e.empId};
-    values += recordValues(e);
-    return m_db.exec(QStringLiteral("insert into Employee (EmpID, EmpName, DeptID, IDCardNo, Sex, "
-                                    "EmpType, nationality, Tel, Address, Remark, BankName, CardNo, "
-                                    "EmpState, StartDate, EndDate, Deleted) values "
-                                    "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                     values);
+    return insertAll({e});
+}
+
+bool EmployeeStore::insertAll(const QList<EmployeeRecord> &employees)
+{
+    Statement st = m_db.prepare(QStringLiteral(
+        "insert into Employee (EmpID, EmpName, DeptID, IDCardNo, Sex, EmpType, nationality, Tel, "
+        "Address, Remark, BankName, CardNo, EmpState, StartDate, EndDate, Deleted) values "
+        "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    if (!st.isValid()) {
+        return false;
+    }
+    for (const EmployeeRecord &e : employees) {
+        QVariantList values{e.empId};
+        values += recordValues(e);
+        st.reset();
+        if (!st.bindAll(values) || !st.exec()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<QStringList> EmployeeStore::allCodes()
+{
+    const auto rows = m_db.query(QStringLiteral("select EmpID from Employee"));
+    if (!rows) {
+        return std::nullopt;
+    }
+    QStringList codes;
+    codes.reserve(rows->rowCount());
+    for (int r = 0; r < rows->rowCount(); ++r) {
+        codes << rows->text(r, 0);
+    }
+    return codes;
 }
 
 bool EmployeeStore::update(const EmployeeRecord &e)
@@ -161,7 +203,7 @@ std::optional<std::vector<EmployeeListRow>> EmployeeStore::listSubtree(const QSt
 std::optional<std::vector<EmployeeListRow>> EmployeeStore::search(const QString &text)
 {
     // The name part is matched without regard to case (like), and so is the code.
-    return readList(QStringLiteral("where (e.EmpID = ? collate nocase or e.EmpName like ? "
+    return readList(QStringLiteral("where (e.EmpID = ? collate FOLD or e.EmpName like ? "
                                    "escape '\\') "
                                    "and e.EmpState = 1 and e.Deleted = 0"),
                     {text, u'%' + EscapeLikeText(text) + u'%'});

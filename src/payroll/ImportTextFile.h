@@ -25,6 +25,13 @@ struct TextImportSettings
     }
 };
 
+// Standard comma-separated text (the program's one RFC 4180 reader) as a sheet: the first
+// record names the columns, a record wider than it adds columns F<n>, blank lines are no
+// rows; each row's `line` is the line its record starts on. Nothing, and `error` naming the
+// line, when the quoting is broken (a quoted field that never closes would swallow every
+// record after it).
+std::optional<ImportSourceTable> ReadCsvTable(const QString &text, QString *error = nullptr);
+
 // ImportTextFile's reading of the file's text (`lines` being the text split into lines). The
 // refusals are shown: no separator, a start line beyond the last line, a quoted field that
 // never closes, a line with too many fields.

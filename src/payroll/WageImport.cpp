@@ -1,10 +1,14 @@
 #include "payroll/WageImport.h"
 
+#include "base/CodeFold.h"
 #include "base/MessageService.h"
 #include "base/Progress.h"
 #include "base/TextHelpers.h"
 #include "payroll/ImportTableStore.h"
 #include "payroll/ImportTexts.h"
+#include "payroll/PayrollTexts.h"
+#include "payroll/WageItemRules.h"
+#include "payroll/WageSheet.h"
 
 #include <algorithm>
 #include <QCollator>
@@ -149,7 +153,7 @@ std::optional<ImportRows> BuildImportRows(Database &db, MessageService &messages
     QSet<QString> repeated;
     result.rows.reserve(table->rows.size());
     for (const ImportSourceRow &source : table->rows) {
-        const QString key = source.cells.at(0).trimmed().toCaseFolded();
+        const QString key = FoldCode(source.cells.at(0).trimmed());
         const auto employee = employees->constFind(key);
         if (key.isEmpty() || employee == employees->cend()) {
             ++result.unknownRows;
@@ -197,4 +201,18 @@ ImportWriteResult WriteWageImport(Database &db, MessageService &messages, int ye
         return ImportWriteResult::Failed;
     }
     return ImportWriteResult::Written;
+}
+
+bool ComputeImportedMonth(WageSheet &sheet, MessageService &messages, Progress &progress,
+                          const ImportedMonth &month)
+{
+    if (!AddMissingItemColumns(sheet.database())) {
+        messages.showError(WageText::UpdateWageFailed);
+        return false;
+    }
+    if (!sheet.load(month.year, month.month, 1)) {
+        messages.showError(sheet.lastError());
+        return false;
+    }
+    return sheet.computeAll(messages, progress);
 }

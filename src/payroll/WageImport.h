@@ -12,6 +12,15 @@
 class Database;
 class MessageService;
 class Progress;
+class WageSheet;
+
+// The month an import filled.
+struct ImportedMonth
+{
+    int year = 0;
+    int month = 0;
+    bool operator==(const ImportedMonth &) const = default;
+};
 
 // The import's steps once the file's sheet is in importE: which columns may be paired, which
 // month may be filled, the rows the pairs make, and the write.
@@ -56,3 +65,9 @@ std::optional<ImportRows> BuildImportRows(Database &db, MessageService &messages
 enum class ImportWriteResult { Written, Duplicates, Failed };
 ImportWriteResult WriteWageImport(Database &db, MessageService &messages, int year, int month,
                                   const ImportRows &rows, Progress &progress);
+
+// After the write: the imported month's draft (run 1) loaded into `sheet`, with the catalogue's
+// columns, and computed in full as "工资计算" computes it. Refusals and failures are shown;
+// false then (the rows written stay, uncomputed, as the window would show them).
+bool ComputeImportedMonth(WageSheet &sheet, MessageService &messages, Progress &progress,
+                          const ImportedMonth &month);

@@ -1,5 +1,6 @@
 #include "payroll/WageImportStore.h"
 
+#include "base/CodeFold.h"
 #include "base/Progress.h"
 #include "db/Database.h"
 #include "db/Sql.h"
@@ -65,7 +66,7 @@ std::optional<QHash<QString, ImportEmployee>> WageImportStore::employees()
     QHash<QString, ImportEmployee> found;
     while (st.next()) {
         ImportEmployee e{st.text(0), st.text(1), st.text(2), st.text(3)};
-        found.insert(e.empId.toCaseFolded(), std::move(e));
+        found.insert(FoldCode(e.empId.trimmed()), std::move(e));
     }
     if (!st.ok()) {
         return std::nullopt;

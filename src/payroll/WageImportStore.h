@@ -44,8 +44,8 @@ public:
     std::optional<bool> isMonthPosted(int year, int month);
     // The columns of Wage in table order.
     QStringList wageColumns();
-    // Every employee whose department exists, whatever his state, by his code folded to one
-    // case (codes differing only in case are one employee).
+    // Every employee whose department exists, whatever his state, by his code trimmed and
+    // folded (FoldCode: codes differing only in case or width are one employee).
     std::optional<QHash<QString, ImportEmployee>> employees();
 
     // One unit: the month's draft rows go and the rows come, with the amounts in `columns`

@@ -1,5 +1,5 @@
-#include "payroll/CsvReader.h"
 #include "payroll/DelimitedText.h"
+#include "payroll/ImportTextFile.h"
 #include "payroll/ImportSource.h"
 #include "payroll/SourceText.h"
 
@@ -80,8 +80,9 @@ TEST(CsvReaderTest, ReadsQuotedSeparatorsDoubledQuotesAndLineBreaks)
                                         "E2,李四,\"两\r\n行\"\r\n"
                                         "\r\n"
                                         "E3,,末行");
-    const auto read = ReadCsv(text);
-    const auto &t = std::get<ImportSourceTable>(read);
+    const auto read = ReadCsvTable(text);
+    ASSERT_TRUE(read);
+    const auto &t = *read;
     EXPECT_EQ(t.columns, QStringList({"编号", "姓名", "备注"}));
     ASSERT_EQ(t.rows.size(), 3u);
     EXPECT_EQ(cells(t, 0), QStringList({"E1", "张,三", "他说\"好\""}));
@@ -93,20 +94,22 @@ TEST(CsvReaderTest, ReadsQuotedSeparatorsDoubledQuotesAndLineBreaks)
     EXPECT_EQ(t.rows[2].line, 6);
 }
 
-TEST(CsvReaderTest, WiderRecordsAddNamedColumnsAndLenientQuotesStayText)
+TEST(CsvReaderTest, WiderRecordsAddNamedColumns)
 {
-    const auto read = ReadCsv(u"a,b\n1,2,3\n4,x\"y\n");
-    const auto &t = std::get<ImportSourceTable>(read);
-    EXPECT_EQ(t.columns, QStringList({"a", "b", "F3"}));
-    EXPECT_EQ(cells(t, 0), QStringList({"1", "2", "3"}));
-    EXPECT_EQ(cells(t, 1), QStringList({"4", "x\"y"}));
+    const auto read = ReadCsvTable(QStringLiteral("a,b\n1,2,3\n4\n"));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->columns, QStringList({"a", "b", "F3"}));
+    EXPECT_EQ(cells(*read, 0), QStringList({"1", "2", "3"}));
+    EXPECT_EQ(cells(*read, 1), QStringList({"4"}));
 }
 
-TEST(CsvReaderTest, AQuoteThatNeverClosesIsRefusedWithItsLine)
+TEST(CsvReaderTest, BrokenQuotingIsRefusedWithItsLine)
 {
-    const auto read = ReadCsv(u"a,b\n1,2\n3,\"never\n4,5\n");
-    ASSERT_TRUE(std::holds_alternative<CsvUnclosedQuote>(read));
-    EXPECT_EQ(std::get<CsvUnclosedQuote>(read).line, 3);
+    QString error;
+    EXPECT_FALSE(ReadCsvTable(QStringLiteral("a,b\n1,2\n3,\"never\n4,5\n"), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("第3行"))) << qPrintable(error);
+    EXPECT_FALSE(ReadCsvTable(QStringLiteral("a,b\n1,2\n4,x\"y\n"), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("第3行"))) << qPrintable(error);
 }
 
 TEST(ImportColumnNamesTest, NamesBlanksByPositionAndRepeatsByNumber)

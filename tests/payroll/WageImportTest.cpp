@@ -1,4 +1,6 @@
+#include "../tax/TaxTestRates.h"
 #include "OrgFixture.h"
+#include "PayrollFixture.h"
 #include "TestApp.h"
 
 #include "base/MessageService.h"
@@ -8,6 +10,7 @@
 #include "payroll/ImportTexts.h"
 #include "payroll/SourceText.h"
 #include "payroll/WageImport.h"
+#include "payroll/WageSheet.h"
 
 #include <gtest/gtest.h>
 
@@ -202,6 +205,39 @@ TEST_F(WageImportTest, TheImportReplacesTheMonthsDraftAndNothingElse)
     EXPECT_EQ(r->money(0, "减除费用"), Money());
 }
 
+TEST_F(WageImportTest, TheImportedMonthIsComputedByTheWageComputation)
+{
+    addWage(2005, 2, Posted, QStringLiteral("E001"), 100);
+    copy(QStringLiteral("编号;工资\nE001;3000\nF003;8000\n"));
+    const auto rows =
+        BuildImportRows(app.db(), messages, pairs({{"编号", "人员编号"}, {"工资", "基本工资"}}));
+    ASSERT_TRUE(rows);
+    ASSERT_EQ(WriteWageImport(app.db(), messages, 2005, 3, *rows, progress),
+              ImportWriteResult::Written);
+
+    const TaxRates rates = handRates();
+    WageSheet sheet(app.db(), rates);
+    CountingProgress computed;
+    ASSERT_TRUE(ComputeImportedMonth(sheet, messages, computed, ImportedMonth{2005, 3}));
+    EXPECT_EQ(computed.steps, 2);
+    EXPECT_EQ(sheet.rowCount(), 2);
+    const auto money = [&](const char *empId, const char *column) {
+        return PayrollFixture::wageAmount(app.db(), 2005, 3, QString::fromUtf8(empId),
+                                          QString::fromUtf8(column))
+            .raw();
+    };
+    // E001, Chinese staff: 3000 - 800 = 2200 at 15% less 125 = 205.
+    EXPECT_EQ(money("E001", "减除费用"), 800 * 10000);
+    EXPECT_EQ(money("E001", "纳税额"), 205 * 10000);
+    EXPECT_EQ(money("E001", "实发工资"), 2795 * 10000);
+    // F003, foreign staff: 8000 - 4000 = 4000 at 15% less 125 = 475.
+    EXPECT_EQ(money("F003", "减除费用"), 4000 * 10000);
+    EXPECT_EQ(money("F003", "纳税额"), 475 * 10000);
+    EXPECT_EQ(money("F003", "实发工资"), 7525 * 10000);
+    // The posted month is not touched.
+    EXPECT_EQ(count(QStringLiteral("WageMonth = 2 AND 纳税额 <> 0")), 0);
+}
+
 TEST_F(WageImportTest, TwoRowsOfOneEmployeeStopTheImportBeforeAnythingIsWritten)
 {
     addWage(2005, 3, Draft, QStringLiteral("E001"), 7);
@@ -296,7 +332,7 @@ TEST_F(ImportTextFileTest, RefusalsComeWithTheirMessages)
     EXPECT_FALSE(read(QStringLiteral("a,b\n"), QStringLiteral(","), QStringLiteral("\""), 1));
     EXPECT_EQ(messages.lastText(), QStringLiteral("需导入的数据已经超过文件尾！"));
     EXPECT_FALSE(read(QStringLiteral("a,b\n1,\"2\n"), QStringLiteral(","), QStringLiteral("\""), 1));
-    EXPECT_EQ(messages.lastText(), QStringLiteral("不能打开文本数据文件,请重新进行！"));
+    EXPECT_EQ(messages.lastText(), QStringLiteral("不能打开文本数据文件,请重新进行！\n第2行: 引号没有结束"));
     EXPECT_FALSE(read(QStringLiteral("a;b\n1;2;3\n"), QStringLiteral(";"), QString(), 1));
     EXPECT_EQ(messages.lastText(), QStringLiteral("第2行的字段比第一行多，不能导入！"));
 }

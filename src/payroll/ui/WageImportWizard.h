@@ -1,6 +1,7 @@
 #pragma once
 
 #include "payroll/ImportConfig.h"
+#include "payroll/WageImport.h"
 #include "widgets/WizardDialog.h"
 
 #include <memory>
@@ -19,14 +20,6 @@ class Progress;
 class SourceWorkbook;
 struct ImportRows;
 struct ImportSourceTable;
-
-// The month an import filled.
-struct ImportedMonth
-{
-    int year = 0;
-    int month = 0;
-    bool operator==(const ImportedMonth &) const = default;
-};
 
 // "数据导入向导": a workbook's sheet or a delimited text file copied into importE, its
 // columns paired with those of the wage sheet, and the month's draft written from them.
@@ -105,7 +98,8 @@ private:
 };
 
 // ImportWageData: runs the wizard; the month whose rows were written, or nothing when it was
-// cancelled. The caller shows that month and computes it.
+// cancelled. The caller (the wage window's "数据导入(&I)") then shows that month and computes
+// it: ComputeImportedMonth on the window's own sheet.
 std::optional<ImportedMonth> ImportWageData(Database &db, MessageService &messages,
                                             FileDialogs &files, Progress &progress,
                                             QWidget *parent = nullptr);

@@ -2,6 +2,7 @@
 
 #include "shell/Session.h"
 #include "shell/ui/MainWindow.h"
+#include "shell/ui/QueryFunctions.h"
 #include "org/ui/OrgBrowserWindow.h"
 #include "tax/ui/DeductionSettingsDialog.h"
 #include "tax/ui/TaxCalculatorWindow.h"
@@ -36,4 +37,5 @@ void WireSubsystemFunctions(MainWindow &window, Session &session)
     window.wire(QStringLiteral("actDeptEmp"), [&window, &session] {
         ShowDeptEmp(session.db(), session.messages(), session.corpName, &window);
     });
+    WireQueryFunctions(window, session);
 }
