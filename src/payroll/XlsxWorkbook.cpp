@@ -1,30 +1,23 @@
 #include "payroll/XlsxWorkbook.h"
 
 #include "payroll/SheetGrid.h"
+#include "payroll/ZipEntryDevice.h"
 
 #include <algorithm>
 #include <QHash>
 #include <QXmlStreamReader>
-
-#include <quazip.h>
-#include <quazipfile.h>
 
 namespace {
 
 // One part of the archive, read whole (nothing when it is missing or broken).
 std::optional<QByteArray> readPart(const QString &archive, const QString &part)
 {
-    QuaZip zip(archive);
-    if (!zip.open(QuaZip::mdUnzip) || !zip.setCurrentFile(part, QuaZip::csInsensitive)) {
-        return std::nullopt;
-    }
-    QuaZipFile file(&zip);
-    if (!file.open(QIODevice::ReadOnly)) {
+    ZipEntryDevice file(archive, part);
+    if (file.status() != ZipEntryDevice::Status::Open) {
         return std::nullopt;
     }
     QByteArray bytes = file.readAll();
-    file.close();
-    if (file.getZipError() != UNZ_OK) {
+    if (file.failed()) {
         return std::nullopt;
     }
     return bytes;
@@ -156,17 +149,13 @@ bool XlsxWorkbook::readSharedStrings()
     if (m_sharedStringsRead) {
         return true;
     }
-    QuaZip zip(m_path);
-    if (!zip.open(QuaZip::mdUnzip)) {
-        return false;
-    }
+    ZipEntryDevice file(m_path, QStringLiteral("xl/sharedStrings.xml"));
     // A workbook without any text has no shared strings at all.
-    if (!zip.setCurrentFile(QStringLiteral("xl/sharedStrings.xml"), QuaZip::csInsensitive)) {
+    if (file.status() == ZipEntryDevice::Status::NoEntry) {
         m_sharedStringsRead = true;
         return true;
     }
-    QuaZipFile file(&zip);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (file.status() != ZipEntryDevice::Status::Open) {
         return false;
     }
     QXmlStreamReader xml(&file);
@@ -176,7 +165,7 @@ bool XlsxWorkbook::readSharedStrings()
             m_sharedStrings << stringItem(xml);
         }
     }
-    if (xml.hasError()) {
+    if (xml.hasError() || file.failed()) {
         m_sharedStrings.clear();
         return false;
     }
@@ -191,12 +180,8 @@ std::optional<ImportSourceTable> XlsxWorkbook::readSheet(const QString &name)
     if (sheet == m_sheets.cend() || !readSharedStrings()) {
         return std::nullopt;
     }
-    QuaZip zip(m_path);
-    if (!zip.open(QuaZip::mdUnzip) || !zip.setCurrentFile(sheet->part, QuaZip::csInsensitive)) {
-        return std::nullopt;
-    }
-    QuaZipFile file(&zip);
-    if (!file.open(QIODevice::ReadOnly)) {
+    ZipEntryDevice file(m_path, sheet->part);
+    if (file.status() != ZipEntryDevice::Status::Open) {
         return std::nullopt;
     }
 
@@ -255,7 +240,7 @@ std::optional<ImportSourceTable> XlsxWorkbook::readSheet(const QString &name)
             grid.set(row, column, text);
         }
     }
-    if (xml.hasError()) {
+    if (xml.hasError() || file.failed()) {
         return std::nullopt;
     }
     return grid.toTable();

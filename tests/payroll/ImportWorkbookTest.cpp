@@ -105,6 +105,33 @@ TEST(SourceWorkbookTest, OnlyWorkbooksOpen)
     EXPECT_FALSE(OpenSourceWorkbook(dir.filePath(QStringLiteral("missing.xlsx"))));
 }
 
+TEST(SourceWorkbookTest, ASheetWhoseChecksumDoesNotMatchIsRefused)
+{
+    QFile source(fixture("wages.xlsx"));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    QByteArray bytes = source.readAll();
+    // The central directory's record of the first sheet: its CRC-32 stands 16 bytes in. The
+    // data inflates and parses as before; only the checksum tells that it is not what was
+    // written.
+    qsizetype at = bytes.indexOf(QByteArray("PK\x01\x02", 4));
+    while (at >= 0 && bytes.mid(at + 46, 24) != "xl/worksheets/sheet1.xml") {
+        at = bytes.indexOf(QByteArray("PK\x01\x02", 4), at + 4);
+    }
+    ASSERT_GE(at, 0);
+    bytes[at + 16] = char(bytes[at + 16] ^ 0x5A);
+    QTemporaryDir dir;
+    const QString damaged = dir.filePath(QStringLiteral("damaged.xlsx"));
+    QFile out(damaged);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(bytes);
+    out.close();
+
+    const auto book = OpenSourceWorkbook(damaged);
+    ASSERT_TRUE(book);
+    EXPECT_FALSE(book->readSheet(QStringLiteral("三月工资")));
+    EXPECT_TRUE(book->readSheet(QStringLiteral("说明")));
+}
+
 TEST(SourceWorkbookTest, FindsTheSheetAnOldConfigurationNamed)
 {
     const QStringList sheets = {"Sheet1", "My Sheet", "三月"};
