@@ -16,6 +16,8 @@ out=$(cd "$out" && pwd)
 # The windows, grabbed by the look test on a real (virtual) X server.
 CORVANE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1280x900x24" build/bin/uitest_ShellLookTest -silent
+CORVANE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
+  xvfb-run -a -s "-screen 0 1280x900x24" build/bin/uitest_OtherPayLookTest -silent
 # Every page of the wage data import wizard.
 CORVANE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1280x900x24" build/bin/uitest_WageImportLookTest -silent

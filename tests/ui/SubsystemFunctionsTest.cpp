@@ -6,7 +6,9 @@
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/QuickLaunchWindow.h"
 #include "tax/TaxRates.h"
+#include "returns/ui/ReturnPreviewDialog.h"
 #include "tax/ui/DeductionSettingsDialog.h"
+#include "widgets/PeriodDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -107,6 +109,54 @@ private slots:
         QCOMPARE(w.openWindowNames().size(), 9); // and the quick-launch window
         QCOMPARE(w.mdiArea()->activeSubWindow()->widget()->objectName(),
                  QStringLiteral("BankPaymentWindow"));
+        QVERIFY(f.messages.boxes().isEmpty());
+    }
+
+    // Each return asks for its month from every place that offers it; cancelling the period
+    // shows nothing. The blank forms go straight to the preview.
+    void returnsAskTheirMonthAndBlankFormsShowTheirPreview()
+    {
+        ShellFixture f;
+        MainWindow w(f.session, f.files);
+        w.setShutdownEnabled(false);
+        WireSubsystemFunctions(w, f.session);
+
+        QStringList seen;
+        const auto answer = [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *period = qobject_cast<PeriodDialog *>(modal)) {
+                seen << period->windowTitle();
+                period->reject();
+            } else if (auto *preview = qobject_cast<ReturnPreviewDialog *>(modal)) {
+                seen << preview->windowTitle();
+                preview->reject();
+            } else {
+                seen << QStringLiteral("?");
+                if (modal) {
+                    modal->close();
+                }
+            }
+        };
+        const QStringList actions{
+            QStringLiteral("actReportCN"),      QStringLiteral("actDetailCN"),
+            QStringLiteral("actReportForeign"), QStringLiteral("actDetailForeign"),
+            QStringLiteral("actBlankReport"),   QStringLiteral("actBlankDetail")};
+        for (const QString &id : actions) {
+            QVERIFY2(w.action(id)->isEnabled(), qPrintable(id));
+            QTimer::singleShot(0, answer);
+            w.action(id)->trigger();
+        }
+        QTimer::singleShot(0, answer);
+        w.toolButton(QStringLiteral("所得税报告表"))->click();
+        QTimer::singleShot(0, answer);
+        w.quickLaunch()->link(QStringLiteral("支付个人收入明细表"))->click();
+
+        const QString period = QStringLiteral("报表时期");
+        QCOMPARE(seen, (QStringList{period, period, period, period,
+                                    QStringLiteral("代扣代缴个人所得税报告表"),
+                                    QStringLiteral("支付个人收入及代扣税金明细表"), period,
+                                    period}));
+        QCOMPARE(w.openWindowNames(), QStringList{QStringLiteral("QuickLaunchWindow")});
         QVERIFY(f.messages.boxes().isEmpty());
     }
 };
