@@ -6,8 +6,14 @@
 #include "shell/ui/ReturnFunctions.h"
 #include "org/ui/OrgBrowserWindow.h"
 #include "otherpay/ui/OtherPayWindow.h"
+#include "payroll/WagePosting.h"
+#include "payroll/ui/PostingDateDialog.h"
+#include "payroll/ui/WageItemCatalogWindow.h"
+#include "payroll/ui/WageSheetWindow.h"
 #include "tax/ui/DeductionSettingsDialog.h"
 #include "tax/ui/TaxCalculatorWindow.h"
+#include "widgets/ProgressWindow.h"
+#include "widgets/QtFileOpener.h"
 
 namespace {
 
@@ -20,6 +26,35 @@ void openOnce(MainWindow &window, const QString &objectName, Make make)
         child->setObjectName(objectName);
         window.openChild(child);
     }
+}
+
+const QString kWageWindow = QStringLiteral("WageSheetWindow");
+
+void WirePayrollFunctions(MainWindow &window, Session &session)
+{
+    window.wire(QStringLiteral("actWageItems"), [&window, &session] {
+        ShowWageItems(session.db(), session.messages(), &window);
+    });
+    // The guard against the back-pay window has run before this.
+    window.wire(QStringLiteral("actWageCalc"), [&window, &session] {
+        static QtFileOpener opener;
+        if (window.activateChild(kWageWindow) ||
+            !WageSheetWindow::mayOpen(session.db(), session.messages())) {
+            return;
+        }
+        window.openChild(new WageSheetWindow(session.db(), session.taxRates(), session.messages(),
+                                             opener, session.corpName));
+    });
+    window.wire(QStringLiteral("actWagePost"), [&window, &session] {
+        PostLatestDraftHooks hooks;
+        hooks.wageWindowOpen = [&window] { return window.openWindowNames().contains(kWageWindow); };
+        hooks.showWageWindow = [&window] { window.activateChild(kWageWindow); };
+        hooks.choosePostingDate = [&window](const QString &title, int year, int month) {
+            return ChoosePostingDate(title, year, month, &window);
+        };
+        ProgressWindow progress(session.messages());
+        PostLatestDraft(session.db(), session.taxRates(), session.messages(), hooks, progress);
+    });
 }
 
 } // namespace
@@ -51,4 +86,5 @@ void WireSubsystemFunctions(MainWindow &window, Session &session)
     });
     WireQueryFunctions(window, session);
     WireReturnFunctions(window, session);
+    WirePayrollFunctions(window, session);
 }
