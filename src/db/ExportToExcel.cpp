@@ -37,7 +37,14 @@ bool writeRows(const QString &path, const QString &name, const SqlResult &rows,
 QString ExportToExcel(Database &db, const QString &sql, const QString &name, FileOpener &opener,
                       MessageService &messages, const QStringList &moneyColumns)
 {
-    const auto rows = db.query(sql);
+    return ExportToExcel(db, sql, {}, name, opener, messages, moneyColumns);
+}
+
+QString ExportToExcel(Database &db, const QString &sql, const QVariantList &params,
+                      const QString &name, FileOpener &opener, MessageService &messages,
+                      const QStringList &moneyColumns)
+{
+    const auto rows = db.query(sql, params);
     const QString path = rows ? NextExportPath(name) : QString();
     if (!rows || !writeRows(path, name, *rows, moneyColumns)) {
         if (!path.isEmpty()) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 class Database;
 class FileOpener;
@@ -21,3 +22,7 @@ class MessageService;
 // integer of ten-thousandths, so name such columns in `moneyColumns`.
 QString ExportToExcel(Database &db, const QString &sql, const QString &name, FileOpener &opener,
                       MessageService &messages, const QStringList &moneyColumns = {});
+// The same for a statement with bound values.
+QString ExportToExcel(Database &db, const QString &sql, const QVariantList &params,
+                      const QString &name, FileOpener &opener, MessageService &messages,
+                      const QStringList &moneyColumns = {});

@@ -20,10 +20,6 @@ inline void PrintTo(const Money &m, std::ostream *os)
 {
     *os << qPrintable(m.toPlainString());
 }
-inline void PrintTo(const QString &text, std::ostream *os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 // Back pay's tests: the rates worked on paper and the wage months back pay is paid for.
 namespace BackPayFixture {
