@@ -12,6 +12,7 @@
 #include "org/DeptRules.h"
 #include "org/DeptTree.h"
 #include "org/EmpRules.h"
+#include "org/EmployeeImport.h"
 #include "org/EmployeeStore.h"
 
 namespace {
@@ -276,6 +277,23 @@ int empMove(CliContext &ctx, Database &db, const QStringList &pos)
     }
 }
 
+int empImport(CliContext &ctx, Database &db, const QString &file)
+{
+    const EmpImportResult r = ImportEmployees(db, file);
+    for (const QString &problem : r.problems) {
+        ctx.err << problem << '\n';
+    }
+    if (!r.failure.isEmpty()) {
+        ctx.err << r.failure << '\n';
+        return 1;
+    }
+    if (!r.ok()) {
+        return 2;
+    }
+    ctx.out << "已导入员工 " << r.imported << " 人\n";
+    return 0;
+}
+
 int empCommand(CliContext &ctx)
 {
     const QStringList pos = CliArgs::positional(ctx.args, kValued);
@@ -292,13 +310,19 @@ int empCommand(CliContext &ctx)
         }
         return openDb(ctx, db) ? empAdd(ctx, db, pos) : 1;
     }
+    if (sub == QLatin1String("import")) {
+        if (pos.size() != 2) {
+            return usage(ctx, "emp import 文件.csv");
+        }
+        return openDb(ctx, db) ? empImport(ctx, db, pos[1]) : 1;
+    }
     if (sub == QLatin1String("move")) {
         if (pos.size() != 3) {
             return usage(ctx, "emp move 编号 调入部门编号");
         }
         return openDb(ctx, db) ? empMove(ctx, db, pos) : 1;
     }
-    return usage(ctx, "emp list|add|move …");
+    return usage(ctx, "emp list|add|move|import …");
 }
 
 const CliCommand dept("dept",
@@ -307,7 +331,7 @@ const CliCommand dept("dept",
                       deptCommand);
 const CliCommand emp("emp",
                      "emp list [--dept 编号] [--all] [--search 文本] | add 编号 姓名 --dept 编号 "
-                     "--idcard 号码 […] | move 编号 部门编号  [--db 文件]  员工维护",
+                     "--idcard 号码 […] | move 编号 部门编号 | import 文件.csv  [--db 文件]  员工维护",
                      empCommand);
 
 } // namespace

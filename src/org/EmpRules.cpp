@@ -18,7 +18,14 @@ QString NationalityDefault(const QString &empType)
     return empType == kDomestic ? kChina : QString();
 }
 
-EmpCheckResult CheckEmpInput(EmployeeStore &store, MessageService &messages,
+EmpCheckResult CheckEmpInput(EmployeeStore &store, MessageService &messages, const EmpInput &input,
+                             const EmpEditState &state)
+{
+    return CheckEmpInput([&](const QString &code) { return store.idExists(code); }, messages, input,
+                         state);
+}
+
+EmpCheckResult CheckEmpInput(const EmpCodeTaken &codeTaken, MessageService &messages,
                              const EmpInput &input, const EmpEditState &state)
 {
     const QString code = input.fields.empId.trimmed();
@@ -31,7 +38,7 @@ EmpCheckResult CheckEmpInput(EmployeeStore &store, MessageService &messages,
         if (code.size() > kMaxEmpIdLength) {
             return info(messages, EmpText::CodeTooLong, EmpCheck::CodeTooLong, EmpField::Code);
         }
-        const auto exists = store.idExists(code);
+        const auto exists = codeTaken(code);
         if (!exists) {
             messages.showError(EmpText::QueryFailed);
             return {EmpCheck::QueryFailed, EmpField::Code};

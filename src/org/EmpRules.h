@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 class EmployeeStore;
 class MessageService;
 
@@ -71,15 +74,20 @@ struct EmpInput
 struct EmpEditState
 {
     bool adding = true;
-    QString deptId;     // add: the department given; modify: the one loaded
-    QString loadedName; // trimmed, as loaded
+    QString deptId;      // add: the department given; modify: the one loaded
+    QString loadedName;  // trimmed, as loaded
     QDate storedEndDate; // kept for staff in service
 };
 
 // "中国" for domestic staff, empty otherwise.
 QString NationalityDefault(const QString &empType);
 
-EmpCheckResult CheckEmpInput(EmployeeStore &store, MessageService &messages,
+EmpCheckResult CheckEmpInput(EmployeeStore &store, MessageService &messages, const EmpInput &input,
+                             const EmpEditState &state);
+// The same checks with another answer to "is this code taken?" (an import checks many rows
+// against the codes it has read once and those of its earlier rows).
+using EmpCodeTaken = std::function<std::optional<bool>(const QString &code)>;
+EmpCheckResult CheckEmpInput(const EmpCodeTaken &codeTaken, MessageService &messages,
                              const EmpInput &input, const EmpEditState &state);
 
 // The row that saving writes: trimmed texts, the department of the state, state and dates.

@@ -17,8 +17,7 @@ const QString kListColumns = QStringLiteral(
 
 // "cross join" keeps Employee the outer table, so the engine walks Employee_List in the
 // list's order instead of collecting the rows department by department and sorting them.
-const QString kListOrder =
-    QStringLiteral(" order by e.EmpState desc, e.DeptID, e.EmpID");
+const QString kListOrder = QStringLiteral(" order by e.EmpState desc, e.DeptID, e.EmpID");
 
 QVariant dateValue(const QDate &date)
 {
@@ -27,9 +26,20 @@ QVariant dateValue(const QDate &date)
 
 QVariantList recordValues(const EmployeeRecord &e)
 {
-    return {e.empName,     e.deptId, e.idCardNo, e.sex,     e.empType,
-            e.nationality, e.tel,    e.address,  e.remark,  e.bankName,
-            e.cardNo,      e.empState, dateValue(e.startDate), dateValue(e.endDate),
+    return {e.empName,
+            e.deptId,
+            e.idCardNo,
+            e.sex,
+            e.empType,
+            e.nationality,
+            e.tel,
+            e.address,
+            e.remark,
+            e.bankName,
+            e.cardNo,
+            e.empState,
+            dateValue(e.startDate),
+            dateValue(e.endDate),
             e.deleted ? 1 : 0};
 }
 
@@ -79,10 +89,10 @@ std::optional<bool> EmployeeStore::idExists(const QString &empId)
 
 std::optional<bool> EmployeeStore::isUsed(const QString &empId)
 {
-    const auto rows = m_db.query(
-        QStringLiteral("select 1 where exists (select 1 from Wage where EmpId = ?) "
-                       "or exists (select 1 from TaxIncome where EmpId = ?)"),
-        {empId, empId});
+    const auto rows =
+        m_db.query(QStringLiteral("select 1 where exists (select 1 from Wage where EmpId = ?) "
+                                  "or exists (select 1 from TaxIncome where EmpId = ?)"),
+                   {empId, empId});
     if (!rows) {
         return std::nullopt;
     }
@@ -91,13 +101,41 @@ std::optional<bool> EmployeeStore::isUsed(const QString &empId)
 
 bool EmployeeStore::insert(const EmployeeRecord &e)
 {
-    QVariantList values{e.empId};
-    values += recordValues(e);
-    return m_db.exec(QStringLiteral("insert into Employee (EmpID, EmpName, DeptID, IDCardNo, Sex, "
-                                    "EmpType, nationality, Tel, Address, Remark, BankName, CardNo, "
-                                    "EmpState, StartDate, EndDate, Deleted) values "
-                                    "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                     values);
+    return insertAll({e});
+}
+
+bool EmployeeStore::insertAll(const QList<EmployeeRecord> &employees)
+{
+    Statement st = m_db.prepare(QStringLiteral(
+        "insert into Employee (EmpID, EmpName, DeptID, IDCardNo, Sex, EmpType, nationality, Tel, "
+        "Address, Remark, BankName, CardNo, EmpState, StartDate, EndDate, Deleted) values "
+        "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    if (!st.isValid()) {
+        return false;
+    }
+    for (const EmployeeRecord &e : employees) {
+        QVariantList values{e.empId};
+        values += recordValues(e);
+        st.reset();
+        if (!st.bindAll(values) || !st.exec()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<QStringList> EmployeeStore::allCodes()
+{
+    const auto rows = m_db.query(QStringLiteral("select EmpID from Employee"));
+    if (!rows) {
+        return std::nullopt;
+    }
+    QStringList codes;
+    codes.reserve(rows->rowCount());
+    for (int r = 0; r < rows->rowCount(); ++r) {
+        codes << rows->text(r, 0);
+    }
+    return codes;
 }
 
 bool EmployeeStore::update(const EmployeeRecord &e)

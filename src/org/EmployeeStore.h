@@ -27,6 +27,10 @@ public:
     std::optional<bool> isUsed(const QString &empId);
 
     bool insert(const EmployeeRecord &emp);
+    // Many rows with one prepared statement; the caller holds the transaction.
+    bool insertAll(const QList<EmployeeRecord> &employees);
+    // Every employee code (flagged and departed staff too).
+    std::optional<QStringList> allCodes();
     // Writes every column but the code of the row with emp.empId.
     bool update(const EmployeeRecord &emp);
     bool remove(const QString &empId);

@@ -29,6 +29,7 @@ struct RdTaxIncome
 };
 
 // Writes one ledger row. The employee's name, card number, type, department and address are
-// taken from Employee as it is now (empty when the employee no longer exists), whatever the row
-// carries. False when the lookup or the insert fails (the caller reports it).
+// taken from Employee as it is now, finding him by his code ignoring case (empty when the
+// employee no longer exists), whatever the row carries. False when the lookup or the insert
+// fails (the caller reports it). TaxLedgerWriter writes many rows.
 bool InsertTaxIncome(Database &db, const RdTaxIncome &row);

@@ -29,18 +29,19 @@ RdTaxIncome sampleRow(const QString &empId)
 TEST(InsertTaxIncome, CopiesTheEmployeeAsHeIsNow)
 {
     TestApp app;
-    app.exec(QStringLiteral("insert into Employee (EmpID, EmpName, DeptID, IDCardNo, EmpType, Address) "
-                            "values ('E1', 'O''Neil 王', '0001', '110101', '外方', '北京')"));
+    app.exec(
+        QStringLiteral("insert into Employee (EmpID, EmpName, DeptID, IDCardNo, EmpType, Address) "
+                       "values ('E1', 'O''Neil 王', '0001', '110101', '外方', '北京')"));
     ASSERT_TRUE(InsertTaxIncome(app.db(), sampleRow(QStringLiteral("E1"))));
     const auto r = app.db().query(QStringLiteral(
         "select TaxYear, TaxMonth, TaxType, EmpId, EmpName, EmpCardNo, EmpType, DeptID, Address, "
         "FactIncome, Income, MinusFare, TaxIncome, TaxRate, TakeOutMoney, TaxMoney, TaxDate "
         "from TaxIncome"));
     ASSERT_TRUE(r && r->rowCount() == 1);
-    EXPECT_EQ(r->row(0).mid(0, 9),
-              (QVariantList{2005, 3, QStringLiteral("劳务报酬收入"), QStringLiteral("E1"),
-                            QStringLiteral("O'Neil 王"), QStringLiteral("110101"),
-                            QStringLiteral("外方"), QStringLiteral("0001"), QStringLiteral("北京")}));
+    EXPECT_EQ(r->row(0).mid(0, 9), (QVariantList{2005, 3, QStringLiteral("劳务报酬收入"),
+                                                 QStringLiteral("E1"), QStringLiteral("O'Neil 王"),
+                                                 QStringLiteral("110101"), QStringLiteral("外方"),
+                                                 QStringLiteral("0001"), QStringLiteral("北京")}));
     EXPECT_EQ(r->money(0, 9), M("30000"));
     EXPECT_EQ(r->money(0, 11), M("6000"));
     EXPECT_EQ(r->money(0, 12), M("24000"));
@@ -66,11 +67,25 @@ TEST(InsertTaxIncome, AnEmployeeWhoNoLongerExistsLeavesHisFieldsEmpty)
     EXPECT_FALSE(r->value(0, 6).isValid()); // no date: NULL
 }
 
+TEST(InsertTaxIncome, FindsTheEmployeeWhateverTheCaseOfHisCode)
+{
+    TestApp app;
+    app.exec(QStringLiteral("insert into Employee (EmpID, EmpName, DeptID, IDCardNo, EmpType) "
+                            "values ('E1', '张三', '0001', '110101', '中方')"));
+    ASSERT_TRUE(InsertTaxIncome(app.db(), sampleRow(QStringLiteral("e1"))));
+    const auto r =
+        app.db().query(QStringLiteral("select EmpId, EmpName, EmpCardNo from TaxIncome"));
+    ASSERT_TRUE(r && r->rowCount() == 1);
+    EXPECT_EQ(r->row(0), (QVariantList{QStringLiteral("e1"), QStringLiteral("张三"),
+                                       QStringLiteral("110101")}));
+}
+
 TEST(InsertTaxIncome, ValuesAreNeverReadAsSql)
 {
     TestApp app;
     const QString id = QStringLiteral("x' or '1'='1");
-    app.exec(QStringLiteral("insert into Employee (EmpID, EmpName, IDCardNo) values ('E2', 'b', 'c')"));
+    app.exec(
+        QStringLiteral("insert into Employee (EmpID, EmpName, IDCardNo) values ('E2', 'b', 'c')"));
     ASSERT_TRUE(InsertTaxIncome(app.db(), sampleRow(id)));
     EXPECT_EQ(app.scalar(QStringLiteral("select EmpId from TaxIncome")).toString(), id);
     EXPECT_EQ(app.scalar(QStringLiteral("select EmpName from TaxIncome")).toString(), QString());

@@ -1,0 +1,251 @@
+// A month's wages for 100,000 employees in 100 departments with 10 wage items: generating the
+// sheet, computing every row and posting it, each beside its floor measured in the same run:
+// the same number of Wage rows (generate, compute) or TaxIncome rows (post) inserted through
+// the raw sqlite3 API in one transaction. Each phase should stay within 3 times its floor; the
+// ratios are printed as counters. Posting writes both kinds of row (the ledger rows, and every
+// wage row again with its new state): post_x compares it with the ledger rows alone,
+// post_both_x with both floors together.
+//
+// EditOneRow: typing one amount into the sheet's model (recompute the row, write it, move the
+// totals) on sheets of 100 and of 100,000 rows; the two should cost the same.
+
+#include "base/MessageService.h"
+#include "base/Money.h"
+#include "base/Password.h"
+#include "base/Progress.h"
+#include "db/Database.h"
+#include "db/Schema.h"
+#include "payroll/WageGeneration.h"
+#include "payroll/WagePosting.h"
+#include "payroll/WageSheet.h"
+#include "payroll/WageSheetModel.h"
+#include "payroll/WageSheetStore.h"
+#include "tax/TaxRates.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+namespace {
+
+constexpr int kDepartments = 100;
+constexpr int kMonthEmployees = 100000;
+
+// The four delivered items and six more: 10 items.
+const char *const kExtraItems[][2] = {
+    {"岗位工资", "工资薪金所得纳税项"}, {"绩效工资", "工资薪金所得纳税项"},
+    {"交通补贴", "工资薪金所得免税项"}, {"餐费补贴", "工资薪金所得免税项"},
+    {"病假扣款", "税前列支项"},         {"工会会费", "税后列支项"},
+};
+
+struct Company
+{
+    QTemporaryDir dir;
+    Database db;
+    TaxRates rates;
+
+    explicit Company(int employees, const char *file = "Halvek.mdb")
+    {
+        const QString path = dir.path() + u'/' + QString::fromLatin1(file);
+        if (!db.create(path, DatabasePassword()) || !Schema::createDatabase(db)) {
+            qFatal("cannot create the database: %s", qPrintable(db.lastError()));
+        }
+        ScriptedMessageService messages;
+        LoadAllTaxRates(db, rates, messages);
+        Transaction t(db);
+        for (const auto &item : kExtraItems) {
+            db.exec(QStringLiteral("insert into Dict_Item (ItemName, ItemType, IsInUse, ReadOnly, "
+                                   "Remark) values (?, ?, 1, 0, '')"),
+                    {QString::fromUtf8(item[0]), QString::fromUtf8(item[1])});
+        }
+        Statement dept = db.prepare(QStringLiteral(
+            "insert into Department (DeptID, DeptName, Remark, DeptLevel, FatherID, DeptLevelID, "
+            "Deleted) values (?, ?, '', 1, '0000', ?, 0)"));
+        for (int d = 1; d <= kDepartments; ++d) {
+            const QString code = QStringLiteral("%1").arg(d, 4, 10, QLatin1Char('0'));
+            dept.bindAll({code, QStringLiteral("部门%1").arg(d), QStringLiteral("0000") + code});
+            dept.exec();
+        }
+        Statement emp = db.prepare(QStringLiteral(
+            "insert into Employee (EmpID, EmpName, DeptID, IDCardNo, Sex, EmpType, nationality, "
+            "EmpState, StartDate, Deleted) values (?, ?, ?, ?, '男', ?, '', 1, '2003-05-01', 0)"));
+        const QString surnames = QStringLiteral("王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗");
+        for (int e = 0; e < employees; ++e) {
+            emp.bindAll({QStringLiteral("E%1").arg(e, 6, 10, QLatin1Char('0')),
+                         QString(surnames[e % surnames.size()]) + QStringLiteral("某"),
+                         QStringLiteral("%1").arg(e % kDepartments + 1, 4, 10, QLatin1Char('0')),
+                         QStringLiteral("1101011980%1").arg(e, 8, 10, QLatin1Char('0')),
+                         e % 50 == 0 ? QStringLiteral("外方") : QStringLiteral("中方")});
+            emp.exec();
+        }
+        t.commit();
+    }
+
+    // Amounts in every item of the month's rows, and a bonus for one in ten.
+    void fillAmounts(int year, int month)
+    {
+        db.exec(
+            QStringLiteral(
+                "update Wage set 基本工资 = 20000000 + (WageID % 50) * 1000000, 岗位工资 = "
+                "5000000, 绩效工资 = (WageID % 7) * 3000000, 交通补贴 = 2000000, 餐费补贴 = "
+                "1500000, 病假扣款 = (WageID % 13) * 100000, 工会会费 = 100000, 养老保险金 = "
+                "1600000, 医疗保险金 = 400000, 住房公积金 = 2000000, 一次性奖金 = case when "
+                "WageID % 10 = 0 then 30000000 else 0 end where WageYear = ? and WageMonth = ?"),
+            {year, month});
+    }
+};
+
+// The floor: `rows` rows inserted through the raw API into a fresh file: the year and month,
+// then `texts` text values (the first one a distinct code), then amounts up to `columns`.
+double rawInsertMs(const QString &path, const char *sql, int texts, int columns, int rows)
+{
+    const QByteArray file = QFile::encodeName(path);
+    const QByteArray key = DatabasePassword().toUtf8();
+    sqlite3 *db = nullptr;
+    sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    sqlite3_key(db, key.constData(), int(key.size()));
+    QElapsedTimer timer;
+    timer.start();
+    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+    sqlite3_stmt *st = nullptr;
+    sqlite3_prepare_v2(db, sql, -1, &st, nullptr);
+    const std::string text = "部门";
+    for (int i = 0; i < rows; ++i) {
+        const std::string id = "E" + std::to_string(100000 + i);
+        sqlite3_bind_int(st, 1, 2005);
+        sqlite3_bind_int(st, 2, 3);
+        sqlite3_bind_text(st, 3, id.c_str(), int(id.size()), SQLITE_TRANSIENT);
+        for (int c = 4; c < 3 + texts; ++c) {
+            sqlite3_bind_text(st, c, text.c_str(), int(text.size()), SQLITE_TRANSIENT);
+        }
+        for (int c = 3 + texts; c <= columns; ++c) {
+            sqlite3_bind_int64(st, c, qint64(1000 + i % 5000) * 10000);
+        }
+        if (sqlite3_step(st) != SQLITE_DONE) {
+            qFatal("raw insert failed: %s", sqlite3_errmsg(db));
+        }
+        sqlite3_reset(st);
+    }
+    sqlite3_finalize(st);
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    sqlite3_close(db);
+    return ms;
+}
+
+// A wage row as generation writes it: period, state, employee, department and 19 amounts.
+const char *kRawWage =
+    "insert into Wage (WageYear, WageMonth, EmpId, EmpName, DeptName, EmpType, WageTimes, "
+    "基本工资, 岗位工资, 绩效工资, 交通补贴, 餐费补贴, 病假扣款, 应发工资, 应税工资, 工会会费, "
+    "养老保险金, 医疗保险金, 住房公积金, 实发工资, 减除费用, 应纳税所得额, 适用税率, 速算扣除数, "
+    "纳税额, 一次性奖金) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+    "?, ?, ?, ?, ?)";
+// A ledger row as posting writes it.
+const char *kRawLedger =
+    "insert into TaxIncome (TaxYear, TaxMonth, EmpId, EmpName, TaxDate, EmpType, TaxType, "
+    "EmpCardNo, DeptID, Address, FactIncome, Income, MinusFare, TaxIncome, TaxRate, "
+    "TakeOutMoney, TaxMoney) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+
+void Month(benchmark::State &state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        Company company(kMonthEmployees);
+        Database &db = company.db;
+        ScriptedMessageService messages;
+        CountingProgress progress;
+        QElapsedTimer timer;
+
+        timer.start();
+        const auto run =
+            GenerateWageSheet(db, company.rates, messages, 2005, 3, {1, false}, false, progress);
+        const double generateMs = double(timer.nsecsElapsed()) / 1e6;
+        if (!run) {
+            state.SkipWithError(qPrintable(messages.lastText()));
+            break;
+        }
+        company.fillAmounts(2005, 3);
+
+        timer.restart();
+        WageSheet sheet(db, company.rates);
+        const bool computed = sheet.load(2005, 3, 1) && sheet.computeAll(messages, progress);
+        const double computeMs = double(timer.nsecsElapsed()) / 1e6;
+        if (!computed) {
+            state.SkipWithError(qPrintable(messages.lastText()));
+            break;
+        }
+        sheet.close();
+
+        timer.restart();
+        const bool posted = PostWageSheet(db, company.rates, messages, QStringLiteral("2005-04-05"),
+                                          2005, 3, 1, progress);
+        const double postMs = double(timer.nsecsElapsed()) / 1e6;
+        if (!posted) {
+            state.SkipWithError(qPrintable(messages.lastText()));
+            break;
+        }
+        const int ledgerRows =
+            db.scalar(QStringLiteral("select count(*) from TaxIncome")).value_or(0).toInt();
+
+        // The floors, on fresh files of the same schema.
+        Company floorWage(0, "floor-wage.mdb");
+        const QString wagePath = floorWage.db.path();
+        for (const auto &item : kExtraItems) {
+            floorWage.db.addColumn(QStringLiteral("Wage"), QString::fromUtf8(item[0]),
+                                   QStringLiteral("MONEY"));
+        }
+        floorWage.db.close();
+        const double floorWageMs = rawInsertMs(wagePath, kRawWage, 4, 26, kMonthEmployees);
+        Company floorLedger(0, "floor-ledger.mdb");
+        const QString ledgerPath = floorLedger.db.path();
+        floorLedger.db.close();
+        const double floorLedgerMs = rawInsertMs(ledgerPath, kRawLedger, 8, 17, ledgerRows);
+        state.ResumeTiming();
+
+        state.counters["generate_ms"] = generateMs;
+        state.counters["compute_ms"] = computeMs;
+        state.counters["post_ms"] = postMs;
+        state.counters["floor_wage_ms"] = floorWageMs;
+        state.counters["floor_ledger_ms"] = floorLedgerMs;
+        state.counters["ledger_rows"] = ledgerRows;
+        state.counters["generate_x"] = generateMs / floorWageMs;
+        state.counters["compute_x"] = computeMs / floorWageMs;
+        state.counters["post_x"] = postMs / floorLedgerMs;
+        state.counters["post_both_x"] = postMs / (floorWageMs + floorLedgerMs);
+    }
+}
+
+void EditOneRow(benchmark::State &state)
+{
+    const int rows = int(state.range(0));
+    Company company(rows);
+    ScriptedMessageService messages;
+    CountingProgress progress;
+    GenerateWageSheet(company.db, company.rates, messages, 2005, 3, {1, false}, false, progress);
+    company.fillAmounts(2005, 3);
+    WageSheet sheet(company.db, company.rates);
+    sheet.load(2005, 3, 1);
+    WageSheetModel model(sheet);
+    model.reload();
+    const int column = model.columnOfMoney(sheet.layout().indexOf(QStringLiteral("岗位工资")));
+    int i = 0;
+    for (auto _ : state) {
+        const int row = (i * 7919) % rows;
+        const Money amount = Money::fromYuan(400 + i % 300);
+        if (!model.setData(model.index(row, column), QVariant::fromValue(amount))) {
+            state.SkipWithError("edit failed");
+            break;
+        }
+        ++i;
+    }
+    state.counters["rows"] = rows;
+}
+
+} // namespace
+
+BENCHMARK(Month)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(EditOneRow)->Arg(100)->Arg(100000)->Unit(benchmark::kMicrosecond);
+BENCHMARK_MAIN();
