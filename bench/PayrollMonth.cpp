@@ -6,6 +6,9 @@
 // wage row again with its new state): post_x compares it with the ledger rows alone,
 // post_both_x with both floors together.
 //
+// LoadSheet: a sheet of 100,000 rows read into memory and its model (with the totals) made
+// ready, which is what opening it in the wage window costs before anything is drawn.
+//
 // EditOneRow: typing one amount into the sheet's model (recompute the row, write it, move the
 // totals) on sheets of 100 and of 100,000 rows; the two should cost the same.
 
@@ -244,8 +247,29 @@ void EditOneRow(benchmark::State &state)
     state.counters["rows"] = rows;
 }
 
+void LoadSheet(benchmark::State &state)
+{
+    Company company(kMonthEmployees);
+    ScriptedMessageService messages;
+    CountingProgress progress;
+    GenerateWageSheet(company.db, company.rates, messages, 2005, 3, {1, false}, false, progress);
+    company.fillAmounts(2005, 3);
+    for (auto _ : state) {
+        WageSheet sheet(company.db, company.rates);
+        WageSheetModel model(sheet);
+        if (!sheet.load(2005, 3, 1)) {
+            state.SkipWithError("load failed");
+            break;
+        }
+        model.reload();
+        benchmark::DoNotOptimize(model.total(0));
+    }
+    state.SetItemsProcessed(state.iterations() * kMonthEmployees);
+}
+
 } // namespace
 
 BENCHMARK(Month)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(LoadSheet)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(EditOneRow)->Arg(100)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();

@@ -10,10 +10,13 @@ namespace {
 
 int createDatabase(CliContext &ctx)
 {
-    const QStringList paths = CliArgs::positional(ctx.args, {});
-    if (paths.size() != 1) {
-        ctx.err << "用法: corvane-cli create-database 文件\n";
+    CliOptions options({});
+    if (!ctx.parse(options)) {
         return 2;
+    }
+    const QStringList paths = options.positional();
+    if (paths.size() != 1 || paths.first().trimmed().isEmpty()) {
+        return ctx.usageError();
     }
     const QString path = paths.first();
     if (QFileInfo::exists(path)) {
@@ -21,10 +24,14 @@ int createDatabase(CliContext &ctx)
         return 2;
     }
     Database db;
-    if (!db.create(path, DatabasePassword()) || !Schema::createDatabase(db)) {
+    if (!db.create(path, DatabasePassword())) {
+        ctx.err << "创建数据库失败: " << db.lastError() << '\n';
+        return 1;
+    }
+    if (!Schema::createDatabase(db)) {
         ctx.err << "创建数据库失败: " << db.lastError() << '\n';
         db.close();
-        QFile::remove(path);
+        QFile::remove(path); // made by create() above
         return 1;
     }
     ctx.out << "已创建 " << path << '\n';
@@ -33,10 +40,18 @@ int createDatabase(CliContext &ctx)
 
 int checkDatabase(CliContext &ctx)
 {
-    const QStringList paths = CliArgs::positional(ctx.args, {QStringLiteral("--db")});
-    const QString path = paths.isEmpty() ? CliArgs::databasePath(ctx.args) : paths.first();
+    CliOptions options({QStringLiteral("--db")});
+    if (!ctx.parse(options)) {
+        return 2;
+    }
+    const QStringList paths = options.positional();
+    if (paths.size() > 1 || (!paths.isEmpty() && options.has(QStringLiteral("--db")))) {
+        return ctx.usageError();
+    }
+    const QString path = paths.isEmpty() ? CliArgs::databasePath(options) : paths.first();
     Database db;
-    if (!db.open(path, DatabasePassword())) {
+    // An inspection changes nothing, not even a journal left by a crash.
+    if (!db.open(path, DatabasePassword(), Database::Access::ReadOnly)) {
         ctx.err << "打开数据库失败: " << db.lastError() << '\n';
         return 1;
     }

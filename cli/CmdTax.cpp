@@ -27,30 +27,25 @@ std::optional<Money> readAmount(const QString &text)
 
 int tax(CliContext &ctx)
 {
-    const QStringList &args = ctx.args;
-    const QStringList valued = {QStringLiteral("--type"), QStringLiteral("--amount"),
-                                QStringLiteral("--deduction"), QStringLiteral("--db")};
-    const QStringList known = valued + QStringList{QStringLiteral("--after-tax"),
-                                                   QStringLiteral("--foreign")};
-    for (const QString &a : args) {
-        if (a.startsWith(QLatin1String("--")) && !known.contains(a)) {
-            ctx.err << "未知的选项: " << a << '\n';
-            return 2;
-        }
+    CliOptions args({QStringLiteral("--type"), QStringLiteral("--amount"),
+                     QStringLiteral("--deduction"), QStringLiteral("--db")},
+                    {QStringLiteral("--after-tax"), QStringLiteral("--foreign")});
+    if (!ctx.parse(args)) {
+        return 2;
     }
-    if (!CliArgs::positional(args, valued).isEmpty()) {
-        ctx.err << "多余的参数: " << CliArgs::positional(args, valued).join(u' ') << '\n';
+    if (!args.positional().isEmpty()) {
+        ctx.err << "多余的参数: " << args.positional().join(u' ') << '\n';
         return 2;
     }
 
     CalculatorInput input;
-    input.incomeType = CliArgs::option(args, QStringLiteral("--type"));
+    input.incomeType = args.value(QStringLiteral("--type"));
     if (!CalculatorIncomeTypes().contains(input.incomeType)) {
         ctx.err << "未知的收入类型: " << input.incomeType << "（可用: "
                 << CalculatorIncomeTypes().join(QStringLiteral("、")) << "）\n";
         return 2;
     }
-    const QString amountText = CliArgs::option(args, QStringLiteral("--amount"));
+    const QString amountText = args.value(QStringLiteral("--amount"));
     const auto amount = readAmount(amountText);
     if (!amount) {
         ctx.err << "金额不是有效的数字: " << amountText << '\n';
@@ -63,17 +58,17 @@ int tax(CliContext &ctx)
         return 2;
     }
     input.amount = *amount;
-    input.afterTax = CliArgs::flag(args, QStringLiteral("--after-tax"));
-    input.chinese = !CliArgs::flag(args, QStringLiteral("--foreign"));
+    input.afterTax = args.has(QStringLiteral("--after-tax"));
+    input.chinese = !args.has(QStringLiteral("--foreign"));
     const bool isWage = input.incomeType == CalculatorWageType();
-    if (!isWage && (args.contains(QStringLiteral("--deduction"))
-                    || args.contains(QStringLiteral("--foreign")))) {
+    if (!isWage &&
+        (args.has(QStringLiteral("--deduction")) || args.has(QStringLiteral("--foreign")))) {
         ctx.err << "--deduction 和 --foreign 只用于工资、薪金\n";
         return 2;
     }
     input.deduction = input.chinese ? Money::fromYuan(800) : Money::fromYuan(4000);
-    if (args.contains(QStringLiteral("--deduction"))) {
-        const QString text = CliArgs::option(args, QStringLiteral("--deduction"));
+    if (args.has(QStringLiteral("--deduction"))) {
+        const QString text = args.value(QStringLiteral("--deduction"));
         const auto deduction = readAmount(text);
         if (!deduction) {
             ctx.err << "起征点不是有效的数字: " << text << '\n';
@@ -89,7 +84,7 @@ int tax(CliContext &ctx)
     // Without --db the rates are those of a database as delivered, made in memory; with it,
     // those of that file (its deductions may have been changed).
     Database db;
-    const QString path = CliArgs::option(args, QStringLiteral("--db"));
+    const QString path = args.value(QStringLiteral("--db"));
     const bool opened = path.isEmpty()
                             ? db.create(QStringLiteral(":memory:"), QString()) && Schema::createDatabase(db)
                             : db.open(path, DatabasePassword());

@@ -21,11 +21,32 @@ const QList<CliEntry> &cliCommands()
     return registry();
 }
 
+bool CliContext::parse(CliOptions &options)
+{
+    if (options.parse(args)) {
+        return true;
+    }
+    err << options.error() << '\n';
+    usageError();
+    return false;
+}
+
+int CliContext::usageError(const QString &text)
+{
+    err << "用法: corvane-cli " << (text.isEmpty() ? usage : text) << '\n';
+    return 2;
+}
+
 namespace CliArgs {
+
+QString databasePath(const CliOptions &options)
+{
+    return options.value(QStringLiteral("--db"), GetAppDir() + QStringLiteral("Halvek.mdb"));
+}
 
 QString option(const QStringList &args, const QString &name, const QString &fallback)
 {
-    const int i = args.indexOf(name);
+    const qsizetype i = args.indexOf(name);
     return (i >= 0 && i + 1 < args.size()) ? args.at(i + 1) : fallback;
 }
 
@@ -37,7 +58,7 @@ bool flag(const QStringList &args, const QString &name)
 QStringList positional(const QStringList &args, const QStringList &valued)
 {
     QStringList result;
-    for (int i = 0; i < args.size(); ++i) {
+    for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &a = args.at(i);
         if (valued.contains(a)) {
             ++i;

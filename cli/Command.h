@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CliOptions.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -16,6 +18,19 @@ struct CliContext
     QStringList args; // the arguments after the command name
     QTextStream &out;
     QTextStream &err;
+    QString usage; // the command's usage line, as registered
+
+    // Reads the arguments into `options`. A refusal (an option the command does not take,
+    // one given twice, one without its value) prints the reason and the usage line on err;
+    // the command then returns 2:
+    //
+    //     CliOptions options({"--db", "--remark"}, {"--all"});
+    //     if (!ctx.parse(options)) {
+    //         return 2;
+    //     }
+    bool parse(CliOptions &options);
+    // Prints the usage line (the given one, else the command's) on err and returns 2.
+    int usageError(const QString &text = {});
 };
 
 using CliHandler = std::function<int(CliContext &)>;
@@ -37,14 +52,14 @@ struct CliEntry
 };
 const QList<CliEntry> &cliCommands();
 
-// Small argument helpers shared by the commands.
 namespace CliArgs {
-// The value after `--name`, or the fallback when the option is absent.
+// The database a command works on: --db PATH, else Halvek.mdb in the application folder.
+QString databasePath(const CliOptions &options);
+
+// The first helpers, which take any option and do not refuse typos; kept until every
+// command reads its arguments through CliOptions. New commands use CliOptions.
 QString option(const QStringList &args, const QString &name, const QString &fallback = {});
 bool flag(const QStringList &args, const QString &name);
-// The arguments that are neither options nor option values (options taking a value are
-// listed in `valued`).
 QStringList positional(const QStringList &args, const QStringList &valued);
-// The database a command works on: --db PATH, else Halvek.mdb in the application folder.
 QString databasePath(const QStringList &args);
 } // namespace CliArgs

@@ -26,6 +26,9 @@ bool commandDrawsText(int argc, char *argv[])
             ++i;
             continue;
         }
+        if (std::strncmp(argv[i], "--", 2) == 0) {
+            continue; // --home=DIR
+        }
         const QString name = QString::fromLocal8Bit(argv[i]);
         for (const CliEntry &c : cliCommands()) {
             if (c.name == name) {
@@ -62,25 +65,49 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    QStringList args = app->arguments().mid(1);
-    SetAppDir(ResolveAppDir(args, QCoreApplication::applicationDirPath()));
-    const int home = args.indexOf(QStringLiteral("--home"));
-    if (home >= 0) {
-        args.remove(home, qMin<qsizetype>(2, args.size() - home));
-    }
-
-    if (args.isEmpty() || args.first() == QLatin1String("--help") ||
-        args.first() == QLatin1String("help")) {
-        out << "用法: corvane-cli [--home 目录] 命令 [参数]\n";
+    const auto printUsage = [&](QTextStream &to) {
+        to << "用法: corvane-cli [--home 目录] 命令 [参数]\n";
         for (const CliEntry &c : cliCommands()) {
-            out << "  " << c.usage << '\n';
+            to << "  " << c.usage << '\n';
         }
+    };
+
+    // The program's own options stand before the command; the command's follow it.
+    QStringList args = app->arguments().mid(1);
+    qsizetype first = 0;
+    while (first < args.size()) {
+        const QString &a = args.at(first);
+        if (a == QLatin1String("--home")) {
+            first += 2; // its value follows
+        } else if (a.startsWith(QLatin1String("--")) && a != QLatin1String("--help")) {
+            ++first;
+        } else {
+            break;
+        }
+    }
+    first = qMin(first, args.size());
+    CliOptions global({QStringLiteral("--home")});
+    if (!global.parse(args.mid(0, first)) || !global.positional().isEmpty()) {
+        err << (global.error().isEmpty() ? QStringLiteral("多余的参数") : global.error()) << '\n';
+        printUsage(err);
+        return 2;
+    }
+    const QStringList home =
+        global.has(QStringLiteral("--home"))
+            ? QStringList{QStringLiteral("--home"), global.value(QStringLiteral("--home"))}
+            : QStringList{};
+    SetAppDir(ResolveAppDir(home, QCoreApplication::applicationDirPath()));
+    args = args.mid(first);
+
+    if (args.isEmpty() || args.first() == QLatin1String("--help")
+        || args.first() == QLatin1String("help")) {
+        printUsage(args.isEmpty() ? err : out);
         return args.isEmpty() ? 2 : 0;
     }
     const QString name = args.takeFirst();
     for (const CliEntry &c : cliCommands()) {
         if (c.name == name) {
-            CliContext ctx{args, out, err};
+            CliContext ctx{args, out, err, c.usage};
             const int code = c.handler(ctx);
             out.flush();
             err.flush();

@@ -16,6 +16,14 @@ out=$(cd "$out" && pwd)
 # The windows, grabbed by the look test on a real (virtual) X server.
 CORVANE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1280x900x24" build/bin/uitest_ShellLookTest -silent
+CORVANE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
+  xvfb-run -a -s "-screen 0 1280x900x24" build/bin/uitest_OtherPayLookTest -silent
+
+# The query windows with results.
+for t in WageReportWindowsTest TaxQueryWindowsTest ThreeFundWindowTest; do
+  CORVANE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
+    xvfb-run -a -s "-screen 0 1280x900x24" "build/bin/uitest_$t" -silent
+done
 
 # The withholding returns with a month of lifelike rows, and their blank forms, as PDF and as
 # pictures of every page (return-*.pdf, return-*-N.png).

@@ -132,7 +132,7 @@ std::optional<QString> BackPaySheetStore::storedCode(const QString &empId)
 {
     const QString id = q(BackPayText::empIdColumn());
     const auto rows = m_db.query(
-        QStringLiteral("select %1 from %2 where %1 = ? collate nocase").arg(id, q(kTable)),
+        QStringLiteral("select %1 from %2 where %1 = ? collate FOLD").arg(id, q(kTable)),
         {empId});
     if (!rows) {
         return std::nullopt;
@@ -200,7 +200,7 @@ std::optional<int> BackPaySheetStore::insertStaff(const BackPayStaff &staff,
         break;
     case BackPayStaff::Kind::Employee:
         // Whatever his state: a departed employee can still be back-paid one by one.
-        which = QStringLiteral("e.EmpID = ? collate nocase");
+        which = QStringLiteral("e.EmpID = ? collate FOLD");
         params << staff.code;
         break;
     case BackPayStaff::Kind::Sheet:
@@ -230,7 +230,7 @@ QString BackPaySheetStore::staffCondition(const BackPayStaff &staff, QVariantLis
         return empId + QStringLiteral(" in (select EmpID from Employee where DeptID <> ?)");
     case BackPayStaff::Kind::Employee:
         params << staff.code;
-        return empId + QStringLiteral(" = ? collate nocase");
+        return empId + QStringLiteral(" = ? collate FOLD");
     case BackPayStaff::Kind::Sheet:
         break;
     }

@@ -26,7 +26,10 @@ bool CompactDatabase(const QString &path, const QString &password)
     bool ok = false;
     {
         Database db;
-        ok = db.open(path, password) && db.exportCopy(copy, password);
+        QFile empty(copy);
+        ok = empty.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+        empty.close();
+        ok = ok && db.open(path, password) && db.exportCopy(copy, password);
     }
     if (ok) {
         Database check;

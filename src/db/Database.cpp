@@ -1,7 +1,6 @@
 #include "db/Database.h"
 
-#include <QFile>
-
+#include "db/Collations.h"
 #include "db/Sql.h"
 #include "db/TableDefinition.h"
 
@@ -9,7 +8,12 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -285,63 +289,91 @@ Database::~Database()
 
 void Database::takeEngineError()
 {
-    m_lastError = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("数据库未打开");
+    if (m_db) {
+        setError(QString::fromUtf8(sqlite3_errmsg(m_db)), sqlite3_extended_errcode(m_db));
+    } else {
+        setError(QStringLiteral("数据库未打开"));
+    }
+}
+
+bool Database::lastErrorWasBusy() const
+{
+    const int primary = m_lastErrorCode & 0xff;
+    return primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
+}
+
+void Database::setBusyTimeout(int milliseconds)
+{
+    m_busyTimeoutMs = milliseconds;
+    if (m_db) {
+        sqlite3_busy_timeout(m_db, milliseconds);
+    }
 }
 
 bool Database::openFile(const QString &path, const QString &password, int flags)
 {
     close();
-    m_lastError.clear();
+    setError({});
     sqlite3 *db = nullptr;
     const QByteArray file = path.toUtf8();
-    int rc = sqlite3_open_v2(file.constData(), &db, flags, nullptr);
-    if (rc != SQLITE_OK) {
-        m_lastError = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("无法打开文件");
+    const auto failWith = [&](const char *fallback) {
+        if (db) {
+            setError(QString::fromUtf8(sqlite3_errmsg(db)), sqlite3_extended_errcode(db));
+        } else {
+            setError(QString::fromUtf8(fallback));
+        }
         sqlite3_close(db);
         return false;
+    };
+    if (sqlite3_open_v2(file.constData(), &db, flags, nullptr) != SQLITE_OK) {
+        return failWith("无法打开文件");
+    }
+    // Another process may be writing (a command-line run beside the open program): wait for
+    // it rather than fail at once.
+    sqlite3_busy_timeout(db, m_busyTimeoutMs);
+    if (!RegisterCollations(db)) {
+        return failWith("无法注册排序规则");
     }
     if (!password.isEmpty()) {
         const QByteArray key = password.toUtf8();
-        rc = sqlite3_key(db, key.constData(), int(key.size()));
-        if (rc != SQLITE_OK) {
-            m_lastError = QString::fromUtf8(sqlite3_errmsg(db));
-            sqlite3_close(db);
-            return false;
+        if (sqlite3_key(db, key.constData(), int(key.size())) != SQLITE_OK) {
+            return failWith("无法设置密码");
         }
     }
-    // Reading the schema is what tells a wrong password or a foreign file.
-    char *err = nullptr;
-    rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &err);
-    if (rc != SQLITE_OK) {
-        m_lastError = QString::fromUtf8(err ? err : sqlite3_errmsg(db));
-        sqlite3_free(err);
-        sqlite3_close(db);
-        return false;
+    // Reading the schema is what tells a wrong password or a foreign file (and what rolls
+    // back a journal left by a writer that crashed).
+    sqlite3_stmt *stmt = nullptr;
+    int rc = sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master", -1, &stmt, nullptr);
+    if (rc == SQLITE_OK) {
+        rc = sqlite3_step(stmt);
     }
-    sqlite3_exec(db, "PRAGMA cache_size = -32000", nullptr, nullptr, nullptr);
+    const int tables = rc == SQLITE_ROW ? sqlite3_column_int(stmt, 0) : -1;
+    sqlite3_finalize(stmt);
+    if (rc != SQLITE_ROW) {
+        return failWith("无法读取数据库");
+    }
     m_db = db;
     m_path = path;
     m_savepointDepth = 0;
+    // An empty file reads as an empty database; only a new one may be empty.
+    if (tables == 0 && !(flags & SQLITE_OPEN_CREATE)) {
+        close();
+        setError(QStringLiteral("file is encrypted or is not a database"), SQLITE_NOTADB);
+        return false;
+    }
+    sqlite3_exec(db, "PRAGMA cache_size = -32000", nullptr, nullptr, nullptr);
     return true;
 }
 
-bool Database::open(const QString &path, const QString &password)
+bool Database::open(const QString &path, const QString &password, Access access)
 {
     if (path.trimmed().isEmpty() || !QFileInfo(path).isFile()) {
         close();
-        m_lastError = QStringLiteral("数据库文件不存在: ") + path;
+        setError(QStringLiteral("数据库文件不存在: ") + path);
         return false;
     }
-    if (!openFile(path, password, SQLITE_OPEN_READWRITE)) {
-        return false;
-    }
-    // An empty file reads as an empty database; it is not one of ours.
-    if (scalar(QStringLiteral("SELECT count(*) FROM sqlite_master")).value_or(0).toInt() == 0) {
-        close();
-        m_lastError = QStringLiteral("file is encrypted or is not a database");
-        return false;
-    }
-    return true;
+    return openFile(path, password,
+                    access == Access::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE);
 }
 
 bool Database::openConnection(const QString &connectionString)
@@ -352,12 +384,33 @@ bool Database::openConnection(const QString &connectionString)
 
 bool Database::create(const QString &path, const QString &password)
 {
-    if (QFileInfo::exists(path)) {
-        close();
-        m_lastError = QStringLiteral("文件已存在: ") + path;
+    close();
+    if (path.trimmed().isEmpty()) {
+        setError(QStringLiteral("没有给出文件名"));
         return false;
     }
-    return openFile(path, password, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    if (path == QLatin1String(":memory:")) {
+        return openFile(path, password, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    }
+    // The key ships with the program, so the file's permissions are what keeps others out:
+    // the file is made here, exclusively and 0600, before the engine writes into it.
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        setError(
+            (errno == EEXIST ? QStringLiteral("文件已存在: ") : QStringLiteral("无法创建文件: ")) +
+            path);
+        return false;
+    }
+    ::close(fd);
+    if (!openFile(path, password, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) {
+        const QString error = m_lastError;
+        const int code = m_lastErrorCode;
+        QFile::remove(path);
+        setError(error, code);
+        return false;
+    }
+    return true;
 }
 
 void Database::close()
@@ -372,7 +425,7 @@ void Database::close()
 Statement Database::prepare(const QString &sql)
 {
     if (!m_db) {
-        m_lastError = QStringLiteral("数据库未打开");
+        setError(QStringLiteral("数据库未打开"));
         return {};
     }
     sqlite3_stmt *stmt = nullptr;
@@ -459,20 +512,20 @@ bool Database::dropColumn(const QString &table, const QString &column)
                                                  "'table' AND name = ? COLLATE NOCASE"),
                                   {table});
     if (!createSql) {
-        m_lastError = QStringLiteral("没有这个表: ") + table;
+        setError(QStringLiteral("没有这个表: ") + table);
         return false;
     }
     auto definition = TableDefinition::parse(createSql->toString());
     if (!definition) {
-        m_lastError = QStringLiteral("无法读取表的定义: ") + table;
+        setError(QStringLiteral("无法读取表的定义: ") + table);
         return false;
     }
     if (!definition->removeColumn(column)) {
-        m_lastError = QStringLiteral("没有这个列: ") + column;
+        setError(QStringLiteral("没有这个列: ") + column);
         return false;
     }
     if (definition->columnNames().isEmpty()) {
-        m_lastError = QStringLiteral("不能删除表的最后一列: ") + column;
+        setError(QStringLiteral("不能删除表的最后一列: ") + column);
         return false;
     }
     const QString actualName = definition->tableName();
@@ -549,36 +602,65 @@ bool Database::setUserVersion(int version)
     return exec(QStringLiteral("PRAGMA user_version = %1").arg(version));
 }
 
-bool Database::exportCopy(const QString &targetPath, const QString &password)
+bool Database::exportCopy(const QString &emptyFile, const QString &password)
 {
     const int version = userVersion();
     // The connection was opened without permission to create files, and ATTACH inherits
-    // that: an empty file is a new database to the engine.
-    QFile target(targetPath);
-    if (target.exists() || !target.open(QIODevice::WriteOnly)) {
-        m_lastError = QStringLiteral("cannot create %1").arg(targetPath);
+    // that: the caller's empty file is a new database to the engine.
+    const QFileInfo target(emptyFile);
+    if (!target.isFile() || target.size() != 0) {
+        setError(QStringLiteral("副本文件不存在或不是空文件: ") + emptyFile);
         return false;
     }
-    target.close();
-    if (!exec(QStringLiteral("ATTACH DATABASE ? AS corvane_copy KEY ?"), {targetPath, password})) {
+    if (!exec(QStringLiteral("ATTACH DATABASE ? AS corvane_copy KEY ?"), {emptyFile, password})) {
         return false;
     }
     const bool copied = scalar(QStringLiteral("SELECT sqlcipher_export('corvane_copy')")).has_value()
                         && exec(QStringLiteral("PRAGMA corvane_copy.user_version = %1").arg(version));
     const QString error = m_lastError;
+    const int code = m_lastErrorCode;
     const bool detached = exec(QStringLiteral("DETACH DATABASE corvane_copy"));
     if (!copied) {
-        m_lastError = error;
+        setError(error, code);
     }
     return copied && detached;
+}
+
+bool Database::copyPagesTo(const QString &emptyFile, const QString &password)
+{
+    const QFileInfo target(emptyFile);
+    if (!m_db || !target.isFile() || target.size() != 0) {
+        setError(QStringLiteral("副本文件不存在或不是空文件: ") + emptyFile);
+        return false;
+    }
+    Database copy;
+    if (!copy.openFile(emptyFile, password, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) {
+        setError(copy.lastError(), copy.lastErrorCode());
+        return false;
+    }
+    sqlite3_backup *backup = sqlite3_backup_init(copy.m_db, "main", m_db, "main");
+    if (!backup) {
+        setError(QString::fromUtf8(sqlite3_errmsg(copy.m_db)), sqlite3_extended_errcode(copy.m_db));
+        return false;
+    }
+    // One step: the source is read in one read transaction, so the copy is one moment of it.
+    const int rc = sqlite3_backup_step(backup, -1);
+    sqlite3_backup_finish(backup);
+    if (rc != SQLITE_DONE) {
+        setError(QString::fromUtf8(sqlite3_errstr(rc)), rc);
+        return false;
+    }
+    return true;
 }
 
 // ---------------------------------------------------------------------------- Transaction
 
 Transaction::Transaction(Database &db) : m_db(db)
 {
+    m_outermost = m_db.m_savepointDepth == 0;
     m_name = QStringLiteral("corvane_sp_%1").arg(++m_db.m_savepointDepth);
-    m_active = m_db.exec(QStringLiteral("SAVEPOINT ") + m_name);
+    m_active = m_db.exec(m_outermost ? QStringLiteral("BEGIN IMMEDIATE")
+                                     : QStringLiteral("SAVEPOINT ") + m_name);
     if (!m_active) {
         --m_db.m_savepointDepth;
     }
@@ -596,7 +678,7 @@ bool Transaction::commit()
     if (!m_active) {
         return false;
     }
-    if (!m_db.exec(QStringLiteral("RELEASE ") + m_name)) {
+    if (!m_db.exec(m_outermost ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE ") + m_name)) {
         rollback();
         return false;
     }
@@ -611,9 +693,18 @@ void Transaction::rollback()
         return;
     }
     const QString error = m_db.lastError();
-    m_db.exec(QStringLiteral("ROLLBACK TO ") + m_name);
-    m_db.exec(QStringLiteral("RELEASE ") + m_name);
-    m_db.setError(error); // keep the message of what failed, not of the roll-back
+    const int code = m_db.lastErrorCode();
+    if (m_outermost) {
+        // The engine may have ended the transaction itself (a full disk, say); then there
+        // is nothing left to roll back.
+        if (!sqlite3_get_autocommit(m_db.handle())) {
+            m_db.exec(QStringLiteral("ROLLBACK"));
+        }
+    } else {
+        m_db.exec(QStringLiteral("ROLLBACK TO ") + m_name);
+        m_db.exec(QStringLiteral("RELEASE ") + m_name);
+    }
+    m_db.setError(error, code); // keep the message of what failed, not of the roll-back
     m_active = false;
     --m_db.m_savepointDepth;
 }

@@ -67,17 +67,32 @@ public:
     Database &operator=(const Database &) = delete;
     ~Database();
 
+    enum class Access { ReadWrite, ReadOnly };
+
+    // How long a statement waits for another connection (this process or another) that holds
+    // the file locked, before it fails with "database is locked".
+    static constexpr int kBusyTimeoutMs = 5000;
+
     // Opens an existing file with the database password. A missing file, a wrong password
-    // or a file that is not an encrypted database of ours fails.
-    bool open(const QString &path, const QString &password);
+    // or a file that is not an encrypted database of ours fails; so does a file another
+    // connection keeps locked past the busy timeout (then lastErrorWasBusy() is true).
+    // ReadOnly is for inspection: nothing is written, not even a leftover journal rolled back.
+    bool open(const QString &path, const QString &password, Access access = Access::ReadWrite);
     // Opens the file and password named in a connection string.
     bool openConnection(const QString &connectionString);
-    // Creates a new, empty encrypted file; fails when the file exists.
+    // Creates a new, empty encrypted file, readable by its owner only (0600); fails when the
+    // file exists.
     bool create(const QString &path, const QString &password);
     void close();
     bool isOpen() const { return m_db != nullptr; }
     QString path() const { return m_path; }
     QString lastError() const { return m_lastError; }
+    // The last failure was another connection holding the file locked (not a fault of the
+    // file or the statement): worth saying so, or trying again later.
+    bool lastErrorWasBusy() const;
+    // Replaces the busy timeout of this connection (kBusyTimeoutMs unless set), also for
+    // connections opened later.
+    void setBusyTimeout(int milliseconds);
 
     // Statements without rows.
     bool exec(const QString &sql, const QVariantList &params = {});
@@ -105,11 +120,20 @@ public:
     int userVersion();
     bool setUserVersion(int version);
 
-    // Writes a compacted, encrypted copy of the whole database to a new file.
-    bool exportCopy(const QString &targetPath, const QString &password);
+    // Writes a compacted, encrypted copy of the whole database into `emptyFile`, a file the
+    // caller made and that is still empty (the copy is never written under a name that might
+    // be somebody else's file).
+    bool exportCopy(const QString &emptyFile, const QString &password);
+    // Writes the database's pages as they are (no compaction) into `emptyFile`.
+    bool copyPagesTo(const QString &emptyFile, const QString &password);
 
     sqlite3 *handle() const { return m_db; }
-    void setError(const QString &message) { m_lastError = message; }
+    void setError(const QString &message, int engineCode = 0)
+    {
+        m_lastError = message;
+        m_lastErrorCode = engineCode;
+    }
+    int lastErrorCode() const { return m_lastErrorCode; }
 
 private:
     friend class Statement;
@@ -120,11 +144,16 @@ private:
     sqlite3 *m_db = nullptr;
     QString m_path;
     QString m_lastError;
+    int m_lastErrorCode = 0;
+    int m_busyTimeoutMs = kBusyTimeoutMs;
     int m_savepointDepth = 0;
 };
 
 // A unit of work: everything between construction and commit() lands, or none of it.
 // Rolls back in its destructor unless committed. Nests (inner ones are savepoints).
+// The outermost one is a write transaction from its start (BEGIN IMMEDIATE): what it reads
+// to decide (is this code taken?) cannot be changed by another process before it writes,
+// and two writers never deadlock half-way but wait for each other.
 class Transaction
 {
 public:
@@ -140,5 +169,6 @@ public:
 private:
     Database &m_db;
     QString m_name;
+    bool m_outermost = false;
     bool m_active = false;
 };

@@ -4,6 +4,8 @@
 #include "db/DeliveredData.h"
 #include "db/Sql.h"
 
+#include <sqlite3.h>
+
 namespace Schema {
 
 namespace {
@@ -121,6 +123,7 @@ QList<Table> buildTables()
                boolean(S("Deleted"))},
               {},
               {S("CREATE UNIQUE INDEX Employee_ID ON Employee (EmpID)"),
+               S("CREATE UNIQUE INDEX Employee_Code ON Employee (EmpID COLLATE FOLD)"),
                S("CREATE INDEX Employee_Dept ON Employee (DeptID, EmpState)"),
                S("CREATE INDEX Employee_Name ON Employee (EmpName)"),
                // The browser's list order: staff in service first, then department and code.
@@ -136,6 +139,7 @@ QList<Table> buildTables()
                boolean(S("Deleted"))},
               {},
               {S("CREATE UNIQUE INDEX Department_ID ON Department (DeptID)"),
+               S("CREATE UNIQUE INDEX Department_Code ON Department (DeptID COLLATE FOLD)"),
                S("CREATE INDEX Department_LevelID ON Department (DeptLevelID)")}});
 
     t.append({S("SysUser"),
@@ -251,10 +255,58 @@ bool ensureFactIncome(Database &db)
     return tx.commit();
 }
 
+bool ensureCodeIndexes(Database &db)
+{
+    struct CodeIndex
+    {
+        const char *name;
+        const char *table;
+        const char *column;
+    };
+    static const CodeIndex indexes[] = {{"Employee_Code", "Employee", "EmpID"},
+                                        {"Department_Code", "Department", "DeptID"}};
+    Transaction tx(db);
+    if (!tx.isActive()) {
+        return false;
+    }
+    for (const CodeIndex &index : indexes) {
+        const auto exists = db.scalar(
+            QStringLiteral("select count(*) from sqlite_master where type = 'index' and name = ?"),
+            {QString::fromLatin1(index.name)});
+        if (!exists) {
+            return false;
+        }
+        if (exists->toInt() > 0) {
+            continue;
+        }
+        const QString body =
+            QStringLiteral("INDEX %1 ON %2 (%3 COLLATE FOLD)")
+                .arg(QString::fromLatin1(index.name), QString::fromLatin1(index.table),
+                     QString::fromLatin1(index.column));
+        Transaction unique(db);
+        if (unique.isActive() && db.exec(QStringLiteral("CREATE UNIQUE ") + body) &&
+            unique.commit()) {
+            continue;
+        }
+        // Codes that only differ in a way the fold ignores (made before codes were folded)
+        // keep the index from being unique; it still serves the lookups, and the rules keep
+        // new ones from arising. The clerk can rename one of them at any time.
+        unique.rollback();
+        if ((db.lastErrorCode() & 0xff) != SQLITE_CONSTRAINT ||
+            !db.exec(QStringLiteral("CREATE ") + body)) {
+            return false;
+        }
+    }
+    if (db.userVersion() < 3 && !db.setUserVersion(3)) {
+        return false;
+    }
+    return tx.commit();
+}
+
 bool upgrade(Database &db)
 {
     // Each step moves the file one version up and is safe to repeat.
-    return ensureFactIncome(db);
+    return ensureFactIncome(db) && ensureCodeIndexes(db);
 }
 
 } // namespace Schema

@@ -14,8 +14,9 @@ class Database;
 namespace Schema {
 
 // Version of the schema this build writes and expects (PRAGMA user_version).
-// 1: the tables as first delivered; 2: TaxIncome.FactIncome.
-constexpr int kCurrentVersion = 2;
+// 1: the tables as first delivered; 2: TaxIncome.FactIncome; 3: the indexes of employee and
+// department codes compared ignoring case (collate FOLD).
+constexpr int kCurrentVersion = 3;
 
 struct Column
 {
@@ -46,5 +47,10 @@ bool upgrade(Database &db);
 // file lacks it. Runs at every press of the login button; a file that has the column is
 // only stamped with the version.
 bool ensureFactIncome(Database &db);
+
+// The step that adds the folded code indexes Employee_Code and Department_Code: unique, so
+// that the engine itself keeps "E1" and "e1" from being two employees; plain where codes made
+// earlier already collide that way.
+bool ensureCodeIndexes(Database &db);
 
 } // namespace Schema

@@ -51,13 +51,17 @@ std::optional<QList<DeptRecord>> DepartmentStore::allRows()
 
 std::optional<QList<DeptRecord>> DepartmentStore::byCode(const QString &code)
 {
-    return select(QStringLiteral("where DeptID = ?"), {code});
+    // As for employees: any case finds the department, an exact match first.
+    return select(QStringLiteral("where DeptID = ? collate FOLD order by DeptID = ? desc, rowid"),
+                  {code, code});
 }
 
 QString DepartmentStore::deptName(const QString &code)
 {
     const auto name =
-        m_db.scalar(QStringLiteral("select DeptName from Department where DeptID = ?"), {code});
+        m_db.scalar(QStringLiteral("select DeptName from Department where DeptID = ? collate FOLD "
+                                   "order by DeptID = ? desc limit 1"),
+                    {code, code});
     return name ? name->toString() : QString();
 }
 
@@ -65,7 +69,7 @@ std::optional<bool> DepartmentStore::codeExists(const QString &code, const QStri
 {
     // As with employee codes, two codes differing only in letter case would be one department
     // to every later comparison, so they may not coexist; nor may two such names.
-    return any(QStringLiteral("select 1 from Department where DeptID = ? collate nocase "
+    return any(QStringLiteral("select 1 from Department where DeptID = ? collate FOLD "
                               "and DeptID <> ? limit 1"),
                {code, exceptCode});
 }
@@ -73,7 +77,7 @@ std::optional<bool> DepartmentStore::codeExists(const QString &code, const QStri
 std::optional<bool> DepartmentStore::nameExists(const QString &name, const QString &exceptCode)
 {
     return any(
-        QStringLiteral("select 1 from Department where DeptName = ? collate nocase and DeptID <> ? "
+        QStringLiteral("select 1 from Department where DeptName = ? collate FOLD and DeptID <> ? "
                        "limit 1"),
         {name, exceptCode});
 }
@@ -87,12 +91,14 @@ std::optional<bool> DepartmentStore::isUsed(const QString &code)
     if (!onSheet || *onSheet) {
         return onSheet;
     }
-    return any(QStringLiteral("select 1 from TaxIncome where DeptID = ? limit 1"), {code});
+    return any(QStringLiteral("select 1 from TaxIncome where DeptID = ? collate FOLD limit 1"),
+               {code});
 }
 
 std::optional<bool> DepartmentStore::hasEmployees(const QString &code)
 {
-    return any(QStringLiteral("select 1 from Employee where DeptID = ? limit 1"), {code});
+    return any(QStringLiteral("select 1 from Employee where DeptID = ? collate FOLD limit 1"),
+               {code});
 }
 
 bool DepartmentStore::insert(const DeptRecord &d)

@@ -1,7 +1,9 @@
 #include "org/DeptRules.h"
 
 #include "base/MessageService.h"
+#include "base/SafeText.h"
 #include "base/TextHelpers.h"
+#include "db/Database.h"
 #include "org/DepartmentStore.h"
 #include "org/OrgTypes.h"
 
@@ -41,6 +43,11 @@ DeptCheckResult CheckDeptInput(DepartmentStore &store, MessageService &messages,
     if (code.isEmpty()) {
         return info(messages, DeptText::CodeEmpty, DeptCheck::CodeEmpty, DeptField::Code);
     }
+    // A line break or a direction override in a code or name would break the listings and
+    // reach the terminal of whoever prints them. The code is only typed when adding.
+    if (code != state.editedCode && FindForbiddenChar(code) >= 0) {
+        return info(messages, DeptText::CodeBadChar, DeptCheck::CodeBadChar, DeptField::Code);
+    }
     if (!DeptCodeLengthOk(code)) {
         return info(messages, DeptText::CodeLength, DeptCheck::CodeLength, DeptField::Code);
     }
@@ -55,6 +62,9 @@ DeptCheckResult CheckDeptInput(DepartmentStore &store, MessageService &messages,
     }
     if (name.isEmpty()) {
         return info(messages, DeptText::NameEmpty, DeptCheck::NameEmpty, DeptField::Name);
+    }
+    if (FindForbiddenChar(name) >= 0) {
+        return info(messages, DeptText::NameBadChar, DeptCheck::NameBadChar, DeptField::Name);
     }
     if (name == kTotalRowName) {
         return info(messages, DeptText::NameTotal, DeptCheck::NameTotal, DeptField::Name);
@@ -84,6 +94,27 @@ DeptCheckResult SaveDept(DepartmentStore &store, MessageService &messages, const
     if (!checked.ok()) {
         return checked;
     }
+    // The checks above may have asked a question; meanwhile another program may have taken
+    // the code or the name. Asked again inside the write transaction, nobody else can.
+    Transaction tx(store.database());
+    if (!tx.isActive()) {
+        messages.showError(DeptText::SaveFailed);
+        return fail(DeptCheck::SaveFailed, DeptField::None);
+    }
+    const QString code = input.code.trimmed();
+    const QString name = input.name.trimmed();
+    const auto codeTaken = code != state.editedCode ? store.codeExists(code, state.editedCode)
+                                                    : std::optional<bool>(false);
+    const auto nameTaken = store.nameExists(name, state.editedCode);
+    if (!codeTaken || !nameTaken) {
+        return queryFailed(messages, DeptField::None);
+    }
+    if (*codeTaken) {
+        return info(messages, DeptText::CodeExists, DeptCheck::CodeExists, DeptField::Code);
+    }
+    if (*nameTaken) {
+        return info(messages, DeptText::NameExists, DeptCheck::NameExists, DeptField::Name);
+    }
     bool saved = false;
     if (state.adding) {
         DeptRecord d;
@@ -98,6 +129,7 @@ DeptCheckResult SaveDept(DepartmentStore &store, MessageService &messages, const
     } else {
         saved = store.update(state.editedCode, input.name.trimmed(), input.remark.trimmed());
     }
+    saved = saved && tx.commit();
     if (!saved) {
         messages.showError(DeptText::SaveFailed);
         return fail(DeptCheck::SaveFailed, DeptField::None);

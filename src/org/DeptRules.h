@@ -14,6 +14,8 @@ inline const QString QueryFailed = QStringLiteral("查询数据库失败！");
 inline const QString CodeEmpty = QStringLiteral("部门编号不能为空！");
 inline const QString CodeLength = QStringLiteral("部门编号长度只能为4位！");
 inline const QString CodeExists = QStringLiteral("部门编号已存在！");
+inline const QString CodeBadChar = QStringLiteral("部门编号不能包含换行、制表符等控制字符！");
+inline const QString NameBadChar = QStringLiteral("部门名称不能包含换行、制表符等控制字符！");
 inline const QString NameEmpty = QStringLiteral("部门名称不能为空！");
 inline const QString NameTotal = QStringLiteral("部门名称不能为\"合计\"！");
 inline const QString NameTooLong = QStringLiteral("部门名称不能超过30个字符！");
@@ -40,9 +42,11 @@ enum class DeptCheck {
     Ok,
     QueryFailed,
     CodeEmpty,
+    CodeBadChar,
     CodeLength,
     CodeExists,
     NameEmpty,
+    NameBadChar,
     NameTotal,
     NameTooLong,
     RenameDeclined,

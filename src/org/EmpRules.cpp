@@ -1,6 +1,8 @@
 #include "org/EmpRules.h"
 
 #include "base/MessageService.h"
+#include "base/SafeText.h"
+#include "db/Database.h"
 #include "org/EmployeeStore.h"
 
 namespace {
@@ -34,6 +36,11 @@ EmpCheckResult CheckEmpInput(const EmpCodeTaken &codeTaken, MessageService &mess
     if (code.isEmpty()) {
         return info(messages, EmpText::CodeEmpty, EmpCheck::CodeEmpty, EmpField::Code);
     }
+    // A line break or a direction override in a code or name would break the listings and
+    // reach the terminal of whoever prints them. The code is only typed when adding.
+    if (state.adding && FindForbiddenChar(code) >= 0) {
+        return info(messages, EmpText::CodeBadChar, EmpCheck::CodeBadChar, EmpField::Code);
+    }
     if (state.adding) {
         if (code.size() > kMaxEmpIdLength) {
             return info(messages, EmpText::CodeTooLong, EmpCheck::CodeTooLong, EmpField::Code);
@@ -49,6 +56,9 @@ EmpCheckResult CheckEmpInput(const EmpCodeTaken &codeTaken, MessageService &mess
     }
     if (name.isEmpty()) {
         return info(messages, EmpText::NameEmpty, EmpCheck::NameEmpty, EmpField::Name);
+    }
+    if (FindForbiddenChar(name) >= 0) {
+        return info(messages, EmpText::NameBadChar, EmpCheck::NameBadChar, EmpField::Name);
     }
     if (name.size() > kMaxEmpNameLength) {
         return info(messages, EmpText::NameTooLong, EmpCheck::NameTooLong, EmpField::Name);
@@ -96,8 +106,18 @@ EmpCheckResult SaveEmp(EmployeeStore &store, MessageService &messages, const Emp
         return checked;
     }
     const EmployeeRecord row = EmpRecordToSave(input, state);
-    const bool saved = state.adding ? store.insert(row) : store.update(row);
-    if (!saved) {
+    // The checks above may have asked a question; meanwhile another program may have added
+    // the same code. Asked again inside the write transaction, nobody else can.
+    Transaction tx(store.database());
+    bool saved = tx.isActive();
+    if (saved && state.adding) {
+        const auto exists = store.idExists(row.empId);
+        if (exists && *exists) {
+            return info(messages, EmpText::CodeExists, EmpCheck::CodeExists, EmpField::Code);
+        }
+        saved = exists.has_value();
+    }
+    if (!saved || !(state.adding ? store.insert(row) : store.update(row)) || !tx.commit()) {
         messages.showError(EmpText::SaveFailed);
         return {EmpCheck::SaveFailed, EmpField::None};
     }

@@ -19,6 +19,8 @@ inline const QString NotFound = QStringLiteral("未找到该员工！");
 inline const QString CodeEmpty = QStringLiteral("员工编号不能为空！");
 inline const QString CodeTooLong = QStringLiteral("员工编号不能超过10个字符！");
 inline const QString CodeExists = QStringLiteral("员工编号已存在！");
+inline const QString CodeBadChar = QStringLiteral("员工编号不能包含换行、制表符等控制字符！");
+inline const QString NameBadChar = QStringLiteral("姓名不能包含换行、制表符等控制字符！");
 inline const QString NameEmpty = QStringLiteral("姓名不能为空！");
 inline const QString NameTooLong = QStringLiteral("姓名不能超过30个字符！");
 inline const QString RenameAsk =
@@ -44,9 +46,11 @@ enum class EmpCheck {
     Ok,
     QueryFailed,
     CodeEmpty,
+    CodeBadChar,
     CodeTooLong,
     CodeExists,
     NameEmpty,
+    NameBadChar,
     NameTooLong,
     RenameDeclined,
     IdCardEmpty,

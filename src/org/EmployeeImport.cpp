@@ -1,6 +1,7 @@
 #include "org/EmployeeImport.h"
 
 #include "base/AppEnv.h"
+#include "base/CodeFold.h"
 #include "base/CsvReader.h"
 #include "base/MessageService.h"
 #include "db/Database.h"
@@ -20,7 +21,7 @@ const QStringList kRequired{"EmpID", "EmpName", "DeptID", "IDCardNo"};
 
 QString codeKey(const QString &code)
 {
-    return code.trimmed().toCaseFolded();
+    return FoldCode(code.trimmed());
 }
 
 // Keeps what the checks would have shown, to report it against the line.
@@ -55,6 +56,7 @@ private:
     QHash<QString, int> m_index;           // column name as in kColumns -> field index
     QHash<QString, QString> m_departments; // folded code -> code
     QSet<QString> m_codes;                 // folded codes taken
+    QDate m_today = Today();               // asked once: the clock reads the time zone
     EmpImportResult m_result;
 };
 
@@ -132,7 +134,7 @@ std::optional<EmployeeRecord> Import::readLine(const CsvRecord &line, QString &r
     }
     const auto date = [&](const char *column, QDate &out) {
         const QString text = field(line, column).trimmed();
-        out = text.isEmpty() ? Today() : QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+        out = text.isEmpty() ? m_today : QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
         return out.isValid();
     };
     if (!date("StartDate", in.entryDate) || !date("EndDate", in.departureDate)) {

@@ -47,7 +47,11 @@ QVariantList recordValues(const EmployeeRecord &e)
 
 std::optional<QList<EmployeeRecord>> EmployeeStore::byId(const QString &empId)
 {
-    const auto rows = m_db.query(kRecordColumns + QStringLiteral("where EmpID = ?"), {empId});
+    // A typed code finds its employee whatever its case; should codes that only differ in
+    // case exist from earlier days, the exact one comes first.
+    const auto rows = m_db.query(kRecordColumns + QStringLiteral("where EmpID = ? collate FOLD "
+                                                                 "order by EmpID = ? desc, rowid"),
+                                 {empId, empId});
     if (!rows) {
         return std::nullopt;
     }
@@ -80,7 +84,7 @@ std::optional<bool> EmployeeStore::idExists(const QString &empId)
     // Codes differing only in letter case name the same employee for everything that compares
     // them later (the wage sheet matches codes regardless of case), so they may not coexist.
     const auto rows = m_db.query(
-        QStringLiteral("select 1 from Employee where EmpID = ? collate nocase limit 1"), {empId});
+        QStringLiteral("select 1 from Employee where EmpID = ? collate FOLD limit 1"), {empId});
     if (!rows) {
         return std::nullopt;
     }
@@ -89,10 +93,10 @@ std::optional<bool> EmployeeStore::idExists(const QString &empId)
 
 std::optional<bool> EmployeeStore::isUsed(const QString &empId)
 {
-    const auto rows =
-        m_db.query(QStringLiteral("select 1 where exists (select 1 from Wage where EmpId = ?) "
-                                  "or exists (select 1 from TaxIncome where EmpId = ?)"),
-                   {empId, empId});
+    const auto rows = m_db.query(
+        QStringLiteral("select 1 where exists (select 1 from Wage where EmpId = ? collate FOLD) "
+                       "or exists (select 1 from TaxIncome where EmpId = ? collate FOLD)"),
+        {empId, empId});
     if (!rows) {
         return std::nullopt;
     }
@@ -199,7 +203,7 @@ std::optional<std::vector<EmployeeListRow>> EmployeeStore::listSubtree(const QSt
 std::optional<std::vector<EmployeeListRow>> EmployeeStore::search(const QString &text)
 {
     // The name part is matched without regard to case (like), and so is the code.
-    return readList(QStringLiteral("where (e.EmpID = ? collate nocase or e.EmpName like ? "
+    return readList(QStringLiteral("where (e.EmpID = ? collate FOLD or e.EmpName like ? "
                                    "escape '\\') "
                                    "and e.EmpState = 1 and e.Deleted = 0"),
                     {text, u'%' + EscapeLikeText(text) + u'%'});

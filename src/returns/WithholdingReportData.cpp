@@ -49,10 +49,11 @@ int source(Column c)
     return int(c) + 1;
 }
 
-bool isMoney(int c)
+// The amount columns printed "#.00" (the rate and the foreign figures have forms of their own).
+bool isAmount(Column c)
 {
-    return c == ChinaIncome || c == ForeignIncome || c == ForeignExchange ||
-           c == ForeignToChinaIncome || (c >= Income && c <= OughtTaxMoney && c != TaxRate);
+    return c == ChinaIncome || c == ForeignToChinaIncome ||
+           (c >= Income && c <= OughtTaxMoney && c != TaxRate);
 }
 
 QString cellText(const Statement &s, Column c)
@@ -69,7 +70,7 @@ QString cellText(const Statement &s, Column c)
     case TaxRate:
         return RateText(moneyAt(s, source(c)));
     default:
-        return isMoney(c) ? AmountOrDash(moneyAt(s, source(c))) : s.text(source(c));
+        return isAmount(c) ? AmountOrDash(moneyAt(s, source(c))) : s.text(source(c));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "shell/UserRules.h"
 
 #include "base/Password.h"
+#include "db/Database.h"
 #include "db/Schema.h"
 
 LoginAttempts::Result LoginAttempts::press(const QString &typedName, const QString &password)
@@ -92,7 +93,12 @@ QString AddUserMessage(AddUserCheck check)
     return {};
 }
 
-void UpgradeAtLogin(Database &db)
+bool UpgradeAtLogin(Database &db)
 {
-    Schema::ensureFactIncome(db);
+    return Schema::upgrade(db);
+}
+
+QString UpgradeFailedMessage(const Database &db)
+{
+    return QStringLiteral("数据库升级失败！\n") + db.lastError();
 }

@@ -42,6 +42,10 @@ AddUserCheck CheckAddUser(const QList<UserRow> &users, const QString &userName,
                           const QString &password, const QString &confirmation);
 QString AddUserMessage(AddUserCheck check);
 
-// The step at each press of the login button that brings an older file up to date; its
-// failure is of no concern to the login.
-void UpgradeAtLogin(Database &db);
+// The steps at each press of the login button that bring an older file up to date. False
+// when one failed (the engine's words in db.lastError()); the file is then as it was before
+// that step.
+bool UpgradeAtLogin(Database &db);
+// What the login and the restore show when that failed: the functions that need the newer
+// columns will fail too, and the clerk should know why.
+QString UpgradeFailedMessage(const Database &db);

@@ -1,5 +1,6 @@
 #include "shell/UserStore.h"
 
+#include "base/CodeFold.h"
 #include "base/Password.h"
 #include "db/Database.h"
 
@@ -18,9 +19,9 @@ std::optional<QList<UserRow>> UserStore::loadAll()
 
 std::optional<QString> UserStore::storedPassword(const QString &userName)
 {
-    const auto rows = m_db.query(
-        QStringLiteral("select UserPwd from SysUser where UserName = ? collate nocase"),
-        {userName.trimmed()});
+    const auto rows =
+        m_db.query(QStringLiteral("select UserPwd from SysUser where UserName = ? collate FOLD"),
+                   {userName.trimmed()});
     if (!rows || rows->isEmpty()) {
         return std::nullopt;
     }
@@ -36,9 +37,10 @@ bool UserStore::add(const QString &userName, const QString &password, const QStr
 bool UserStore::setPassword(const QString &userName, const QString &password)
 {
     // Exactly one row must change: a user deleted meanwhile is a failure, not a success.
-    return m_db.exec(QStringLiteral("update SysUser set UserPwd = ? where UserName = ? collate nocase"),
-                     {EncodePassword(password), userName.trimmed()})
-           && m_db.changes() == 1;
+    return m_db.exec(
+               QStringLiteral("update SysUser set UserPwd = ? where UserName = ? collate FOLD"),
+               {EncodePassword(password), userName.trimmed()}) &&
+           m_db.changes() == 1;
 }
 
 bool UserStore::remove(const QString &userName)
@@ -52,7 +54,7 @@ int FindUser(const QList<UserRow> &users, const QString &typedName)
 {
     const QString name = typedName.trimmed();
     for (int i = 0; i < users.size(); ++i) {
-        if (users[i].userName.compare(name, Qt::CaseInsensitive) == 0) {
+        if (SameCode(users[i].userName, name)) {
             return i;
         }
     }

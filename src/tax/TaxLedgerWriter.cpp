@@ -11,7 +11,7 @@ TaxLedgerWriter::TaxLedgerWriter(Database &db) : m_db(db)
     const QString select =
         QStringLiteral("select EmpName, IDCardNo, EmpType, DeptID, Address from Employee where ");
     m_exact = db.prepare(select + QStringLiteral("EmpID = ?"));
-    m_folded = db.prepare(select + QStringLiteral("EmpID = ? collate nocase limit 1"));
+    m_folded = db.prepare(select + QStringLiteral("EmpID = ? collate FOLD limit 1"));
 }
 
 bool TaxLedgerWriter::lookUp(const QString &empId, LedgerEmployee &employee)

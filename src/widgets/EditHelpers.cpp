@@ -74,9 +74,14 @@ protected:
                     || qobject_cast<QPlainTextEdit *>(focus) || qobject_cast<QTextEdit *>(focus)) {
                     return false;
                 }
+                // Parts of the focused control (the edit box inside a spin box or date field)
+                // hand the focus back to it: they are not the next control.
+                const auto takesFocus = [focus](QWidget *w) {
+                    return (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisible()
+                           && !focus->isAncestorOf(w) && !w->focusProxy();
+                };
                 QWidget *w = focus->nextInFocusChain();
-                while (w != focus
-                       && !((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisible())) {
+                while (w != focus && !takesFocus(w)) {
                     w = w->nextInFocusChain();
                 }
                 w->setFocus(Qt::TabFocusReason);

@@ -1,5 +1,7 @@
 #include "TestApp.h"
 
+#include "base/Password.h"
+
 #include <QFile>
 #include <QProcess>
 
@@ -34,7 +36,7 @@ TEST(Cli, CreateAndCheckDatabase)
 
     r = cli({QStringLiteral("check-database"), path});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.out.contains(QStringLiteral("版本: 2")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("版本: 3")));
     EXPECT_TRUE(r.out.contains(QStringLiteral("表: TaxIncome")));
     EXPECT_TRUE(r.out.contains(QStringLiteral("检查: ok")));
 
@@ -55,6 +57,49 @@ TEST(Cli, CheckRefusesForeignAndMissingFiles)
     EXPECT_EQ(cli({QStringLiteral("check-database"), app.dir() + QStringLiteral("none.mdb")}).code, 1);
     EXPECT_FALSE(QFile::exists(app.dir() + QStringLiteral("none.mdb")));
     EXPECT_EQ(cli({QStringLiteral("no-such-command")}).code, 2);
+}
+
+TEST(Cli, CreateRefusesAnEmptyName)
+{
+    TestApp app;
+    const CliRun r = cli({QStringLiteral("create-database"), QString()});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("用法: corvane-cli create-database")))
+        << r.err.toStdString();
+    EXPECT_FALSE(r.out.contains(QStringLiteral("已创建")));
+    EXPECT_EQ(cli({QStringLiteral("create-database"), QStringLiteral("  ")}).code, 2);
+}
+
+TEST(Cli, TheHomeFolderComesBeforeTheCommandInEitherSpelling)
+{
+    TestApp app;
+    app.db().close();
+    EXPECT_EQ(cli({QStringLiteral("--home=") + app.dir(), QStringLiteral("check-database")}).code,
+              0);
+    EXPECT_EQ(cli({QStringLiteral("--home"), app.dir(), QStringLiteral("check-database")}).code, 0);
+    const CliRun missing = cli({QStringLiteral("--home")});
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_TRUE(missing.err.startsWith(QStringLiteral("选项缺少值: --home")))
+        << missing.err.toStdString();
+    EXPECT_EQ(cli({QStringLiteral("--homes=x"), QStringLiteral("check-database")}).code, 2);
+    // After the command it is the command's option, and check-database has none such.
+    EXPECT_EQ(cli({QStringLiteral("check-database"), QStringLiteral("--home"), app.dir()}).code, 2);
+}
+
+TEST(Cli, CheckOpensForInspectionOnly)
+{
+    // A journal left by a crash is the evidence; checking must not play it back.
+    TestApp app;
+    const QString crashed = app.dir() + QStringLiteral("crashed.mdb");
+    ASSERT_TRUE(MakeCrashedCopy(app.db(), crashed));
+    const QByteArray journal = ReadWholeFile(crashed + QStringLiteral("-journal"));
+    const QByteArray file = ReadWholeFile(crashed);
+    ASSERT_FALSE(journal.isEmpty());
+
+    const CliRun r = cli({QStringLiteral("check-database"), crashed});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(ReadWholeFile(crashed + QStringLiteral("-journal")), journal);
+    EXPECT_EQ(ReadWholeFile(crashed), file);
 }
 
 } // namespace

@@ -1,11 +1,12 @@
 #include "TestApp.h"
 
-#include "db/CompactDatabase.h"
-#include "db/ExportToExcel.h"
 #include "base/Help.h"
 #include "base/MessageService.h"
 #include "base/Password.h"
 #include "base/Settings.h"
+#include "db/CompactDatabase.h"
+#include "db/ExportToExcel.h"
+#include "db/Schema.h"
 
 #include <QDir>
 #include <QFile>
@@ -94,7 +95,7 @@ TEST(Compact, ReplacesTheFileWithAnEncryptedCopyKeepingEverything)
     Database db;
     ASSERT_TRUE(db.open(app.dbPath(), DatabasePassword()));
     EXPECT_FALSE(Database().open(app.dbPath(), QStringLiteral("wrong")));
-    EXPECT_EQ(db.userVersion(), 2);
+    EXPECT_EQ(db.userVersion(), Schema::kCurrentVersion);
     EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from TaxRate"))->toInt(), 35);
     ASSERT_TRUE(db.exec(QStringLiteral("insert into Wage (WageYear, EmpId) values (2005, 'b')")));
     EXPECT_EQ(db.lastInsertId(), 2);  // the autonumber survived

@@ -37,6 +37,21 @@ protected:
     ScriptedMessageService messages;
 };
 
+TEST_F(DeptRulesTest, ControlAndDirectionCharactersAreRefusedInCodesAndNames)
+{
+    EXPECT_EQ(add(QStringLiteral("00\t1"), QStringLiteral("甲")).check, DeptCheck::CodeBadChar);
+    EXPECT_EQ(messages.lastText(), DeptText::CodeBadChar);
+    EXPECT_EQ(add(QStringLiteral("0001"), QStringLiteral("财务\n部")).check,
+              DeptCheck::NameBadChar);
+    EXPECT_EQ(add(QStringLiteral("0001"), QStringLiteral("财务\u202E部")).focus, DeptField::Name);
+    EXPECT_EQ(messages.lastText(), DeptText::NameBadChar);
+    EXPECT_EQ(app.scalar(QStringLiteral("select count(*) from Department")).toInt(), 1);
+    // A department stored with such a name in earlier days can still be renamed to a clean one.
+    OrgFixture::addDept(app.db(), QStringLiteral("0002"), QStringLiteral("旧\t名"));
+    EXPECT_TRUE(
+        rename(QStringLiteral("0002"), QStringLiteral("旧\t名"), QStringLiteral("新名")).ok());
+}
+
 TEST_F(DeptRulesTest, CodeLengthCountsGbkBytesAfterTrimming)
 {
     EXPECT_TRUE(DeptCodeLengthOk(QStringLiteral("0001")));

@@ -70,10 +70,16 @@ TEST_F(EmpRulesTest, ChecksRunInOrderAndFocusTheirField)
         QString text;
     } cases[] = {
         {input(" ", "", ""), EmpCheck::CodeEmpty, EmpField::Code, EmpText::CodeEmpty},
+        {input("E\t2", "", ""), EmpCheck::CodeBadChar, EmpField::Code, EmpText::CodeBadChar},
+        {input("E\x1b[2J", "", ""), EmpCheck::CodeBadChar, EmpField::Code, EmpText::CodeBadChar},
         {input("12345678901", "", ""), EmpCheck::CodeTooLong, EmpField::Code, EmpText::CodeTooLong},
         {input(" E1 ", "", ""), EmpCheck::CodeExists, EmpField::Code, EmpText::CodeExists},
         {input("E2", " ", ""), EmpCheck::NameEmpty, EmpField::Name, EmpText::NameEmpty},
-        {input("E2", QString(31, u'名'), ""), EmpCheck::NameTooLong, EmpField::Name, EmpText::NameTooLong},
+        {input("E2", "李\n四", ""), EmpCheck::NameBadChar, EmpField::Name, EmpText::NameBadChar},
+        {input("E2", "\u202E四李", ""), EmpCheck::NameBadChar, EmpField::Name,
+         EmpText::NameBadChar},
+        {input("E2", QString(31, u'名'), ""), EmpCheck::NameTooLong, EmpField::Name,
+         EmpText::NameTooLong},
         {input("E2", "李四", "  "), EmpCheck::IdCardEmpty, EmpField::IdCard, EmpText::IdCardEmpty},
         {reversed, EmpCheck::DatesReversed, EmpField::EndDate, EmpText::DatesReversed},
     };
@@ -92,7 +98,14 @@ TEST_F(EmpRulesTest, CodeDifferingOnlyInLetterCaseIsTaken)
     OrgFixture::addEmp(app.db(), QStringLiteral("E1"), QStringLiteral("张三"), QStringLiteral("0001"));
     EXPECT_EQ(SaveEmp(store, messages, input(" e1", "李四", "110"), adding()).check,
               EmpCheck::CodeExists);
-    EXPECT_EQ(app.scalar(QStringLiteral("select count(*) from Employee")).toInt(), 1);
+    // Beyond A-Z: accented letters, and the full-width letters of a Chinese input method.
+    OrgFixture::addEmp(app.db(), QStringLiteral("É2"), QStringLiteral("王五"),
+                       QStringLiteral("0001"));
+    EXPECT_EQ(SaveEmp(store, messages, input("é2", "李四", "110"), adding()).check,
+              EmpCheck::CodeExists);
+    EXPECT_EQ(SaveEmp(store, messages, input("Ｅ１", "李四", "110"), adding()).check,
+              EmpCheck::CodeExists);
+    EXPECT_EQ(app.scalar(QStringLiteral("select count(*) from Employee")).toInt(), 2);
 }
 
 TEST_F(EmpRulesTest, AddWritesTrimmedRowInService)

@@ -1,6 +1,7 @@
 #include "LedgerFixture.h"
 #include "TestApp.h"
 
+#include "returns/PaymentDetailData.h"
 #include "returns/WithholdingReportData.h"
 
 #include <gtest/gtest.h>
@@ -169,6 +170,22 @@ TEST(WithholdingReport, AnUnreadableLedgerGivesNothing)
     TestApp app;
     app.exec(QStringLiteral("drop table TaxIncome"));
     EXPECT_FALSE(load(app.db(), {2005, 9}, false));
+}
+
+} // namespace
+
+namespace {
+
+// The filler rows do not depend on the ledger holding any row at all.
+TEST(WithholdingReport, AnEmptyLedgerStillFillsThePage)
+{
+    TestApp app;
+    const auto report = WithholdingReport::load(app.db(), {2005, 9}, false);
+    ASSERT_TRUE(report);
+    EXPECT_EQ(report->rowCount(), 19);
+    const auto detail = PaymentDetail::load(app.db(), {2005, 9}, false);
+    ASSERT_TRUE(detail);
+    EXPECT_EQ(detail->rowCount(), 12);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "TestApp.h"
 
 #include "base/Password.h"
+#include "db/Schema.h"
 #include "shell/UserRules.h"
 #include "shell/UserStore.h"
 
@@ -92,11 +93,25 @@ TEST(UserStore, LoginUpgradeAddsFactIncomeOnceAndIsHarmlessAfter)
     ASSERT_TRUE(app.db().dropColumn(QStringLiteral("TaxIncome"), QStringLiteral("FactIncome")));
     app.db().setUserVersion(1);
     app.exec(QStringLiteral("insert into TaxIncome (TaxYear, TaxMonth, EmpName) values (2005, 1, 'a')"));
-    UpgradeAtLogin(app.db());
+    EXPECT_TRUE(UpgradeAtLogin(app.db()));
     EXPECT_TRUE(app.db().hasColumn(QStringLiteral("TaxIncome"), QStringLiteral("FactIncome")));
     EXPECT_EQ(app.scalar(QStringLiteral("select FactIncome from TaxIncome")).toLongLong(), 0);
-    UpgradeAtLogin(app.db());
-    EXPECT_EQ(app.db().userVersion(), 2);
+    EXPECT_TRUE(UpgradeAtLogin(app.db()));
+    EXPECT_EQ(app.db().userVersion(), Schema::kCurrentVersion);
+}
+
+TEST(UserStore, LoginUpgradeSaysWhenItFailed)
+{
+    TestApp app;
+    ASSERT_TRUE(app.db().dropColumn(QStringLiteral("TaxIncome"), QStringLiteral("FactIncome")));
+    app.db().setUserVersion(1);
+    app.db().close();
+    Database readOnly;
+    ASSERT_TRUE(readOnly.open(app.dbPath(), DatabasePassword(), Database::Access::ReadOnly));
+    EXPECT_FALSE(UpgradeAtLogin(readOnly));
+    EXPECT_EQ(UpgradeFailedMessage(readOnly),
+              QStringLiteral("数据库升级失败！\nattempt to write a readonly database"));
+    EXPECT_EQ(readOnly.userVersion(), 1);
 }
 
 } // namespace

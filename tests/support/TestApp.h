@@ -33,3 +33,10 @@ private:
 
 // Creates a delivered database at `path` (closed again); false on failure.
 bool CreateDeliveredDatabase(const QString &path);
+
+// Writes to `target` the database of `db` as a writer that crashed in the middle of a
+// transaction leaves it: the file with some of the transaction's pages already in it, and
+// beside it the journal that would undo them (a "hot" journal). `db` is left as it was.
+bool MakeCrashedCopy(Database &db, const QString &target);
+
+QByteArray ReadWholeFile(const QString &path);

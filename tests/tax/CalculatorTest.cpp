@@ -156,7 +156,6 @@ TEST(CliTax, BadInputIsRefusedWithExitCode2)
         {"tax", "--type", "劳务报酬"},
         {"tax", "--type", "劳务报酬", "--amount", "5", "--deduction", "800"},
         {"tax", "--type", "工资、薪金", "--amount", "5", "--deduction", "x"},
-        {"tax", "--type", "工资、薪金", "--amount", "5", "--bogus"},
         // Ten digits before the point: the after-tax wage routine would overflow on 9e14.
         {"tax", "--type", "工资、薪金", "--amount", "900000000000000", "--after-tax"},
         {"tax", "--type", "工资、薪金", "--amount", "5", "--deduction", "1234567890"},
@@ -167,6 +166,11 @@ TEST(CliTax, BadInputIsRefusedWithExitCode2)
         EXPECT_EQ(r.out, QString()) << qPrintable(args.join(u' '));
         EXPECT_EQ(r.err.count(u'\n'), 1) << qPrintable(r.err);
     }
+    // An option the command does not know is refused with the usage line after the reason.
+    const auto r = runCli(app.dir(), {"tax", "--type", "工资、薪金", "--amount", "5", "--bogus"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.err.startsWith(QStringLiteral("未知的选项: --bogus\n用法: corvane-cli tax ")))
+        << qPrintable(r.err);
 }
 
 TEST(CliTax, DeliveredRatesByDefaultAndAFilesRatesWithDb)

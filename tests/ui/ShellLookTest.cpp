@@ -3,6 +3,7 @@
 // saved there as PNG files, to be looked at.
 
 #include "ShellFixture.h"
+#include "WindowLook.h"
 
 #include "shell/ui/DatabaseSettingsDialog.h"
 #include "shell/ui/SubsystemFunctions.h"
@@ -38,36 +39,9 @@
 
 namespace {
 
-// Captions whose text is wider than the room they were given.
-QStringList clipped(QWidget *window)
-{
-    QStringList out;
-    for (QLabel *l : window->findChildren<QLabel *>()) {
-        if (l->isVisible() && !l->text().isEmpty() && l->pixmap().isNull() && !l->wordWrap()
-            && l->fontMetrics().horizontalAdvance(QString(l->text()).remove(u'&')) > l->contentsRect().width()) {
-            out << l->text();
-        }
-    }
-    for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
-        if (b->isVisible() && !b->text().isEmpty() && b->sizeHint().width() > b->width() + 1) {
-            out << b->text();
-        }
-    }
-    return out;
-}
-
 void look(QWidget *window, const QString &name)
 {
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    QTest::qWait(50);
-    const QStringList cut = clipped(window);
-    QVERIFY2(cut.isEmpty(), qPrintable(name + QStringLiteral(": ") + cut.join(QStringLiteral(", "))));
-    const QString dir = qEnvironmentVariable("CORVANE_SCREENSHOTS");
-    if (!dir.isEmpty()) {
-        QDir().mkpath(dir);
-        QVERIFY(window->grab().save(dir + u'/' + name + QStringLiteral(".png")));
-    }
+    LookAt(window, name);
 }
 
 } // namespace

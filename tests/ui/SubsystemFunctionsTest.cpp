@@ -83,6 +83,32 @@ private slots:
         w.action(QStringLiteral("actOtherSettings"))->trigger();
         QVERIFY(seen);
     }
+
+    void queryWindowsOpenOnceEachFromMenuAndLinks()
+    {
+        ShellFixture f;
+        MainWindow w(f.session, f.files);
+        w.setShutdownEnabled(false);
+        WireSubsystemFunctions(w, f.session);
+        const QList<std::pair<const char *, const char *>> functions{
+            {"actWageTable", "WageListWindow"},       {"actWageSum", "DeptWageSumWindow"},
+            {"actBankWage", "BankPaymentWindow"},     {"actWagePersonal", "PersonalWageWindow"},
+            {"actThreeFund", "ThreeFundWindow"},      {"actHighIncome", "HighIncomeWindow"},
+            {"actPersonalPayout", "PersonalPayoutWindow"}, {"actTaxPersonal", "AnnualTaxWindow"}};
+        for (const auto &[id, name] : functions) {
+            QAction *action = w.action(QString::fromLatin1(id));
+            QVERIFY2(action->isEnabled(), id);
+            action->trigger();
+            action->trigger();
+            QVERIFY2(w.openWindowNames().count(QString::fromLatin1(name)) == 1, name);
+        }
+        w.quickLaunch()->link(QStringLiteral("工资单"))->click();
+        w.quickLaunch()->link(QStringLiteral("银行代发工资"))->click();
+        QCOMPARE(w.openWindowNames().size(), 9); // and the quick-launch window
+        QCOMPARE(w.mdiArea()->activeSubWindow()->widget()->objectName(),
+                 QStringLiteral("BankPaymentWindow"));
+        QVERIFY(f.messages.boxes().isEmpty());
+    }
 };
 
 QTEST_MAIN(SubsystemFunctionsTest)

@@ -74,7 +74,9 @@ LoginDialog::LoginDialog(Session &session, QWidget *parent)
 
 bool LoginDialog::onOk()
 {
-    UpgradeAtLogin(m_session.db());
+    if (!UpgradeAtLogin(m_session.db())) {
+        m_session.messages().showError(UpgradeFailedMessage(m_session.db()));
+    }
     m_last = m_attempts->press(m_user->text(), m_password->text());
     switch (m_last) {
     case LoginAttempts::Result::GiveUp:

@@ -366,7 +366,9 @@ void MainWindow::backupRestore()
     }
     // A restored copy may be older than the program: it gets the steps the login would run,
     // or the functions reading the newer columns would fail until the next start.
-    UpgradeAtLogin(m_session.db());
+    if (!UpgradeAtLogin(m_session.db())) {
+        m_session.messages().showError(UpgradeFailedMessage(m_session.db()));
+    }
     // A restored file may belong to another company record: the returns must print its name.
     if (const auto record = CorpInfoStore(m_session.db()).load(); record && *record) {
         m_session.applyCorpInfo(**record);

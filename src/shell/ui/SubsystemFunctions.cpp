@@ -2,7 +2,9 @@
 
 #include "shell/Session.h"
 #include "shell/ui/MainWindow.h"
+#include "shell/ui/QueryFunctions.h"
 #include "org/ui/OrgBrowserWindow.h"
+#include "otherpay/ui/OtherPayWindow.h"
 #include "tax/ui/DeductionSettingsDialog.h"
 #include "tax/ui/TaxCalculatorWindow.h"
 
@@ -36,4 +38,15 @@ void WireSubsystemFunctions(MainWindow &window, Session &session)
     window.wire(QStringLiteral("actDeptEmp"), [&window, &session] {
         ShowDeptEmp(session.db(), session.messages(), session.corpName, &window);
     });
+    // One window; the month is asked for only when it opens.
+    window.wire(QStringLiteral("actOtherPay"), [&window, &session] {
+        if (window.activateChild(QStringLiteral("OtherPayWindow"))) {
+            return;
+        }
+        if (auto *child = OpenOtherPay(session.db(), session.taxRates(), session.messages(),
+                                       session.corpName, &window)) {
+            window.openChild(child);
+        }
+    });
+    WireQueryFunctions(window, session);
 }
