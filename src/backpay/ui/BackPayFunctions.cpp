@@ -3,7 +3,12 @@
 #include "backpay/BackPayQuery.h"
 #include "backpay/BackPaySheet.h"
 #include "backpay/BackPayTexts.h"
+#include "backpay/ui/BackPayDeptDialog.h"
+#include "backpay/ui/BackPayMonthsDialog.h"
 #include "base/MessageService.h"
+#include "org/ui/OrgBrowserWindow.h"
+#include "payroll/ui/PostingDateDialog.h"
+#include "widgets/PeriodDialog.h"
 #include "widgets/ProgressWindow.h"
 
 #include <QMdiArea>
@@ -40,6 +45,54 @@ void bringForward(QMdiArea &area, BackPayWindow *window)
 }
 
 } // namespace
+
+BackPayDialogs DesktopBackPayDialogs(const BackPayServices &services, const QString &corpName,
+                                     QWidget *parent)
+{
+    Database &db = services.db;
+    const TaxRates &rates = services.rates;
+    MessageService &messages = services.messages;
+    BackPayDialogs dialogs;
+    dialogs.selectPeriod = [parent](const QString &title) -> std::optional<BackPayMonth> {
+        const auto period = SelectPeriod(title, parent);
+        if (!period) {
+            return std::nullopt;
+        }
+        return BackPayMonth{period->year, period->month};
+    };
+    dialogs.chooseMonths = [&db, &rates, &messages,
+                            parent](const BackPayMonth &payPeriod,
+                                    const BackPayMonths &chosen) -> std::optional<BackPayMonths> {
+        BackPayMonthsDialog dialog(
+            [&db, &rates, &messages, payPeriod](std::optional<int> year) {
+                return BackPaySheet(db, rates, messages).postedMonths(payPeriod, year);
+            },
+            chosen, messages, parent);
+        if (dialog.exec() != QDialog::Accepted) {
+            return std::nullopt;
+        }
+        return dialog.chosen();
+    };
+    dialogs.chooseDept = [&db, &messages, corpName, parent]() -> std::optional<QString> {
+        BackPayDeptDialog dialog(db, messages, corpName, parent);
+        if (dialog.exec() != QDialog::Accepted) {
+            return std::nullopt;
+        }
+        return dialog.chosenCode();
+    };
+    dialogs.selectEmp = [&db, &messages, corpName, parent] {
+        return SelectEmp(db, messages, corpName, parent);
+    };
+    dialogs.choosePostingDate = [parent](const QString &title, int year,
+                                         int month) -> std::optional<QDate> {
+        PostingDateDialog dialog(title, year, month, parent);
+        if (dialog.exec() != QDialog::Accepted) {
+            return std::nullopt;
+        }
+        return dialog.postingDate();
+    };
+    return dialogs;
+}
 
 BackPayWindow *FindBackPayWindow(QMdiArea &area)
 {

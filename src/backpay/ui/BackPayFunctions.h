@@ -6,6 +6,7 @@ class Database;
 class FileOpener;
 class MessageService;
 class QMdiArea;
+class QWidget;
 class TaxRates;
 
 // What the back-pay functions of the main window work with.
@@ -16,6 +17,11 @@ struct BackPayServices
     MessageService &messages;
     FileOpener &opener;
 };
+
+// The real dialogs the back-pay functions ask through: the period dialog, the month chooser,
+// "整部门添加员工", the employee picker and the posting dialog, over `parent`.
+BackPayDialogs DesktopBackPayDialogs(const BackPayServices &services, const QString &corpName,
+                                     QWidget *parent);
 
 // The open back-pay window of the area, or none.
 BackPayWindow *FindBackPayWindow(QMdiArea &area);
