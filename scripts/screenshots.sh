@@ -22,8 +22,9 @@ CORVANE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
 CORVANE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1280x900x24" build/bin/uitest_BackPayLookTest -silent
 
-# The query windows with results.
-for t in WageReportWindowsTest TaxQueryWindowsTest ThreeFundWindowTest; do
+# The query windows with results, and the payroll windows (catalogue, item dialog, wage window
+# with a generated sheet, generation and posting dialogs).
+for t in WageReportWindowsTest TaxQueryWindowsTest ThreeFundWindowTest PayrollLookTest; do
   CORVANE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
     xvfb-run -a -s "-screen 0 1280x900x24" "build/bin/uitest_$t" -silent
 done

@@ -71,6 +71,7 @@ QList<Table> buildTables()
               {},
               {S("CREATE INDEX TaxIncome_Period ON TaxIncome (TaxYear, TaxMonth)"),
                S("CREATE INDEX TaxIncome_Emp ON TaxIncome (EmpId)"),
+               S("CREATE INDEX TaxIncome_Code ON TaxIncome (EmpId COLLATE FOLD)"),
                S("CREATE INDEX TaxIncome_Dept ON TaxIncome (DeptID)")}});
 
     t.append({S("Wage"),
@@ -102,6 +103,7 @@ QList<Table> buildTables()
               {},
               {S("CREATE INDEX Wage_Period ON Wage (WageYear, WageMonth)"),
                S("CREATE INDEX Wage_Emp ON Wage (EmpId)"),
+               S("CREATE INDEX Wage_Code ON Wage (EmpId COLLATE FOLD)"),
                S("CREATE INDEX Wage_Dept ON Wage (DeptName)")}});
 
     t.append({S("Employee"),
@@ -262,9 +264,13 @@ bool ensureCodeIndexes(Database &db)
         const char *name;
         const char *table;
         const char *column;
+        bool unique;
     };
-    static const CodeIndex indexes[] = {{"Employee_Code", "Employee", "EmpID"},
-                                        {"Department_Code", "Department", "DeptID"}};
+    // The ledger and the sheets are searched by an employee's code as the fold compares it.
+    static const CodeIndex indexes[] = {{"Employee_Code", "Employee", "EmpID", true},
+                                        {"Department_Code", "Department", "DeptID", true},
+                                        {"TaxIncome_Code", "TaxIncome", "EmpId", false},
+                                        {"Wage_Code", "Wage", "EmpId", false}};
     Transaction tx(db);
     if (!tx.isActive()) {
         return false;
@@ -283,6 +289,12 @@ bool ensureCodeIndexes(Database &db)
             QStringLiteral("INDEX %1 ON %2 (%3 COLLATE FOLD)")
                 .arg(QString::fromLatin1(index.name), QString::fromLatin1(index.table),
                      QString::fromLatin1(index.column));
+        if (!index.unique) {
+            if (!db.exec(QStringLiteral("CREATE ") + body)) {
+                return false;
+            }
+            continue;
+        }
         Transaction unique(db);
         if (unique.isActive() && db.exec(QStringLiteral("CREATE UNIQUE ") + body) &&
             unique.commit()) {

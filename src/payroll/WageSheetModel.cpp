@@ -6,6 +6,11 @@
 #include "payroll/WageSheetStore.h"
 #include "tax/TaxTexts.h"
 
+#include <QFont>
+
+#include <algorithm>
+#include <utility>
+
 WageSheetModel::WageSheetModel(WageSheet &sheet, QObject *parent)
     : QAbstractTableModel(parent), m_sheet(sheet)
 {
@@ -96,6 +101,11 @@ QVariant WageSheetModel::data(const QModelIndex &index, int role) const
         // Columns from the tenth on are figures.
         return column >= FixedCount ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter)) : QVariant();
     }
+    if (role == Qt::FontRole && isTotalsRow(index.row())) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
     if (role != Qt::DisplayRole && role != Qt::EditRole) {
         return {};
     }
@@ -108,7 +118,8 @@ QVariant WageSheetModel::data(const QModelIndex &index, int role) const
         }
         return moneyText(money, total(money));
     }
-    const WageRow &row = m_sheet.row(sheetIndex(index.row()));
+    const int i = sheetIndex(index.row());
+    const WageRow &row = i == m_pendingIndex ? m_pending : m_sheet.row(i);
     if (money >= 0) {
         return moneyText(money, row.amount(money));
     }
@@ -193,17 +204,75 @@ bool WageSheetModel::setData(const QModelIndex &index, const QVariant &value, in
         }
         amount = *parsed;
     }
+    if (!m_holdEdits) {
+        WageRow edited = m_sheet.row(i);
+        edited.setAmount(money, amount);
+        return saveEdited(i, std::move(edited));
+    }
+    if (m_pendingIndex != i) {
+        // One row is held at a time: a row left without the grid saying so is saved now.
+        if (!submitRow()) {
+            return false;
+        }
+        m_pending = m_sheet.row(i);
+        m_pendingIndex = i;
+    }
+    m_pending.setAmount(money, amount);
+    emit dataChanged(index, index);
+    return true;
+}
+
+bool WageSheetModel::saveEdited(int i, WageRow edited)
+{
     WageRow before;
-    if (!m_sheet.setAmount(i, money, amount, &before)) {
+    if (!m_sheet.saveRow(i, std::move(edited), &before)) {
         emit saveFailed(m_sheet.lastError());
         return false;
     }
     addToTotals(before.amounts(), -1);
     addToTotals(m_sheet.row(i).amounts(), +1);
-    emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1));
-    const int t = totalsRow();
-    emit dataChanged(this->index(t, 0), this->index(t, columnCount() - 1));
+    rowChanged(rowOfSheetIndex(i));
+    rowChanged(totalsRow());
     return true;
+}
+
+int WageSheetModel::pendingRow() const
+{
+    return m_pendingIndex >= 0 ? rowOfSheetIndex(m_pendingIndex) : -1;
+}
+
+bool WageSheetModel::submitRow()
+{
+    if (m_pendingIndex < 0) {
+        return true;
+    }
+    const int i = std::exchange(m_pendingIndex, -1);
+    if (!saveEdited(i, std::move(m_pending))) {
+        rowChanged(rowOfSheetIndex(i)); // the stored amounts again
+        return false;
+    }
+    return true;
+}
+
+void WageSheetModel::revertRow()
+{
+    if (m_pendingIndex >= 0) {
+        rowChanged(rowOfSheetIndex(std::exchange(m_pendingIndex, -1)));
+    }
+}
+
+int WageSheetModel::rowOfSheetIndex(int i) const
+{
+    // The rows in view keep the sheet's order.
+    const auto it = std::lower_bound(m_visible.begin(), m_visible.end(), i);
+    return (it != m_visible.end() && *it == i) ? int(it - m_visible.begin()) : -1;
+}
+
+void WageSheetModel::rowChanged(int row)
+{
+    if (row >= 0 && row < rowCount()) {
+        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+    }
 }
 
 void WageSheetModel::rebuildVisible()
@@ -235,6 +304,7 @@ void WageSheetModel::addToTotals(const std::vector<Money> &amounts, int sign)
 void WageSheetModel::reload()
 {
     beginResetModel();
+    m_pendingIndex = -1; // the rows were read again: the held row is gone
     m_filter.clear();
     rebuildVisible();
     rebuildTotals();
@@ -246,6 +316,7 @@ void WageSheetModel::reload()
 
 void WageSheetModel::setDeptFilter(const QString &deptName)
 {
+    submitRow();
     beginResetModel();
     m_filter = deptName;
     rebuildVisible();
@@ -255,6 +326,7 @@ void WageSheetModel::setDeptFilter(const QString &deptName)
 
 bool WageSheetModel::addTempEmployee(MessageService &messages, const RdEmployee &emp)
 {
+    submitRow();
     if (!m_filter.isEmpty()) {
         setDeptFilter(QString());
     }
@@ -275,6 +347,7 @@ bool WageSheetModel::addTempEmployee(MessageService &messages, const RdEmployee 
 
 bool WageSheetModel::removeTempEmployee(MessageService &messages, int row)
 {
+    submitRow();
     const int i = sheetIndex(row);
     if (i < 0) {
         return false; // the totals row has no employee
@@ -293,6 +366,7 @@ bool WageSheetModel::removeTempEmployee(MessageService &messages, int row)
 
 bool WageSheetModel::computeAll(MessageService &messages, Progress &progress)
 {
+    submitRow();
     const bool ok = m_sheet.computeAll(messages, progress);
     if (ok) {
         reload();
@@ -302,6 +376,7 @@ bool WageSheetModel::computeAll(MessageService &messages, Progress &progress)
 
 bool WageSheetModel::clearDrafts(MessageService &messages)
 {
+    submitRow();
     const bool ok = m_sheet.clearDrafts(messages);
     if (ok) {
         reload();
@@ -311,6 +386,7 @@ bool WageSheetModel::clearDrafts(MessageService &messages)
 
 bool WageSheetModel::browse(MessageService &messages, int year, int month)
 {
+    submitRow();
     const bool ok = m_sheet.browse(messages, year, month);
     reload();
     return ok;

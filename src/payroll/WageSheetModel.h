@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Money.h"
+#include "payroll/WageRow.h"
 
 #include <QAbstractTableModel>
 
@@ -18,7 +19,9 @@ struct RdEmployee;
 //
 // Typing an amount saves the row at once: the sheet recomputes and writes that one row, and
 // every total moves by the row's change. No other row is touched, so an edit costs the same on
-// a sheet of 100 rows and of 100,000.
+// a sheet of 100 rows and of 100,000. A grid may instead hold the typed amounts in their row
+// until the row is left (setSaveOnRowChange), as a clerk typing several amounts of one
+// employee expects: the row shows them at once and is computed and saved by submitRow().
 class WageSheetModel final : public QAbstractTableModel
 {
     Q_OBJECT
@@ -48,8 +51,21 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     // An amount typed into an item or the bonus column (a Money or its text). The row is
-    // saved at once; a refusal emits saveFailed with the reason and changes nothing.
+    // saved at once, or held until submitRow(); a refusal emits saveFailed with the reason and
+    // changes nothing.
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+
+    // Held edits: typed amounts wait in their row (one row at a time) until submitRow().
+    void setSaveOnRowChange(bool on) { m_holdEdits = on; }
+    // The row in view whose typed amounts are not saved yet, or -1.
+    int pendingRow() const;
+    // Saves the held row: computed, written, the totals moved. True when nothing was held or
+    // it was saved; a failure emits saveFailed and drops the held amounts, so that the row
+    // shows again what is stored. Every operation below that changes the rows in view saves
+    // the held row first.
+    bool submitRow();
+    // Drops the held amounts.
+    void revertRow();
 
     // Columns.
     int moneyIndex(int column) const; // the sheet's money column, or -1
@@ -89,6 +105,10 @@ signals:
     void saveFailed(const QString &message);
 
 private:
+    // Computes and writes the edited row of sheet index `i`, moves the totals, tells the views.
+    bool saveEdited(int i, WageRow edited);
+    int rowOfSheetIndex(int i) const;
+    void rowChanged(int row);
     void rebuildVisible();
     void rebuildTotals();
     void addToTotals(const std::vector<Money> &amounts, int sign);
@@ -99,4 +119,7 @@ private:
     std::vector<int> m_visible; // sheet indexes of the rows in view
     std::vector<Money> m_totals;
     bool m_showBonus = false;
+    bool m_holdEdits = false;
+    int m_pendingIndex = -1; // sheet index of the held row
+    WageRow m_pending;
 };

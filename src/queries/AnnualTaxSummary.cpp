@@ -85,7 +85,7 @@ QString groupSums(QVariantList &params, bool withAliases)
 AnnualTaxStatements AnnualTaxStatement(int year, const QString &empId)
 {
     const QString where =
-        QStringLiteral(" from TaxIncome where TaxYear = ? and EmpId = ? collate nocase");
+        QStringLiteral(" from TaxIncome where TaxYear = ? and EmpId = ? collate FOLD");
     // One row per month. Its code and name are those of the month's last ledger row (with
     // max(ID) in the select list the engine takes the bare columns from that row), so a name
     // changed within a month cannot list the month twice.

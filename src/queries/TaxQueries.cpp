@@ -111,7 +111,7 @@ LedgerStatements PayoutStatements(int year, int month, const QString &empId)
         QStringLiteral("Income, TaxIncome, ReceiveTaxMoney, MinusFare, TaxMoney, OughtTaxMoney");
     if (!empId.isEmpty()) {
         const QString where = QStringLiteral(" where TaxYear = ? and TaxMonth = ? and EmpId = ? "
-                                             "collate nocase order by TaxDate, ID");
+                                             "collate FOLD order by TaxDate, ID");
         const QVariantList params{year, month, empId};
         return {{QStringLiteral("select EmpName, EmpId, EmpCardNo, EmpType, TaxType, ") +
                      kLedgerTail + amounts + QStringLiteral(" from TaxIncome") + where,

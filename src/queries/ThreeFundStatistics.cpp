@@ -36,8 +36,8 @@ QString perEmployee(const QStringList &funds)
         }
     }
     return QStringLiteral(" from (select EmpId") + sums +
-           QStringLiteral(" from Wage where WageYear = ? group by EmpId collate nocase) t"
-                          " join Employee e on e.EmpID = t.EmpId collate nocase"
+           QStringLiteral(" from Wage where WageYear = ? group by EmpId collate FOLD) t"
+                          " join Employee e on e.EmpID = t.EmpId collate FOLD"
                           " join Department d on d.DeptID = e.DeptID"
                           " where d.DeptName like ? escape '\\'");
 }

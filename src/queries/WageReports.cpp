@@ -53,7 +53,7 @@ QueryStatement deptSums(const QStringList &summed, int year, int month)
 QueryStatement bankList(int year, int month)
 {
     const QString from =
-        QStringLiteral(" from Wage w join Employee e on e.EmpID = w.EmpId collate nocase"
+        QStringLiteral(" from Wage w join Employee e on e.EmpID = w.EmpId collate FOLD"
                        " where w.WageYear = ? and w.WageMonth = ?");
     const QString rows = QStringLiteral("w.EmpId as c0, w.DeptName as c1, w.EmpName as c2, "
                                         "w.实发工资 as c3, e.IDCardNo as c4, e.CardNo as c5, "
@@ -114,7 +114,7 @@ std::optional<PersonalWageStatements> PersonalWageStatement(Database &db, int ye
         return std::nullopt;
     }
     const QString where =
-        QStringLiteral(" from Wage where WageYear = ? and EmpId = ? collate nocase");
+        QStringLiteral(" from Wage where WageYear = ? and EmpId = ? collate FOLD");
     const QVariantList params{year, empId, year, empId};
     const QString total = WageColumns::sumList(*summed, QStringLiteral("Wage"), 0, false) + where;
 
@@ -154,7 +154,7 @@ QueryRun RunPersonalWage(Database &db, const PersonalInput &input, const EmpPick
     }
     // A code without an employee record leaves the name empty; the query still runs.
     const QString name =
-        db.scalar(QStringLiteral("select EmpName from Employee where EmpID = ? collate nocase"),
+        db.scalar(QStringLiteral("select EmpName from Employee where EmpID = ? collate FOLD"),
                   {empId})
             .value_or(QVariant())
             .toString();

@@ -2,6 +2,7 @@
 
 #include "base/Progress.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class MessageService;
@@ -39,4 +40,5 @@ private:
     int m_step = 5;
     bool m_finishing = false;
     bool m_asking = false;
+    QElapsedTimer m_sinceEvents;
 };

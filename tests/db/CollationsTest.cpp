@@ -116,6 +116,8 @@ TEST(Collations, UpgradeAddsTheFoldIndexesAndToleratesOldCollisions)
     Database &db = app.db();
     app.exec(QStringLiteral("drop index Employee_Code"));
     app.exec(QStringLiteral("drop index Department_Code"));
+    app.exec(QStringLiteral("drop index TaxIncome_Code"));
+    app.exec(QStringLiteral("drop index Wage_Code"));
     ASSERT_TRUE(db.setUserVersion(2));
     OrgFixture::addDept(db, QStringLiteral("D001"), QStringLiteral("技术部"));
     // Made before codes were folded: one employee twice, to today's eyes.
@@ -139,7 +141,12 @@ TEST(Collations, UpgradeAddsTheFoldIndexesAndToleratesOldCollisions)
     EXPECT_EQ(
         app.scalar(QStringLiteral("select count(*) from sqlite_master where name like '%_Code'"))
             .toInt(),
-        2);
+        4);
+    EXPECT_EQ(app
+                  .scalar(QStringLiteral(
+                      "select sql like '%UNIQUE%' from sqlite_master where name = 'Wage_Code'"))
+                  .toInt(),
+              0);
 }
 
 } // namespace

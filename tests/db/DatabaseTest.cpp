@@ -110,7 +110,7 @@ TEST(Database, AddAndDropColumnKeepOrderKeysDefaultsAndSequence)
     app.exec(QStringLiteral("insert into Wage (WageYear, WageMonth, EmpId) values (2005, 2, 'c')"));
     EXPECT_EQ(app.scalar(QStringLiteral("select WageID from Wage where EmpId = 'c'")).toInt(), 3);
     EXPECT_EQ(app.scalar(QStringLiteral("select 应发工资 from Wage where EmpId = 'c'")).toInt(), 0);
-    EXPECT_EQ(app.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'index' and tbl_name = 'Wage'")).toInt(), 3);
+    EXPECT_EQ(app.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'index' and tbl_name = 'Wage'")).toInt(), 4);
 
     EXPECT_FALSE(db.dropColumn(QStringLiteral("Wage"), QStringLiteral("NoSuchColumn")));
     EXPECT_EQ(db.columns(QStringLiteral("Wage")), before);

@@ -113,6 +113,70 @@ TEST_F(Sheet, EditingAnAmountRecomputesTheRowAndMovesTheTotals)
     EXPECT_EQ(cell(totals, "纳税额"), QStringLiteral("95.00"));
 }
 
+TEST_F(Sheet, HeldAmountsWaitInTheirRowUntilTheRowIsLeft)
+{
+    ASSERT_TRUE(sheet.load(2005, 3, 1));
+    model.reload();
+    model.setSaveOnRowChange(true);
+    const int e1 = rowOf("E1");
+    ASSERT_TRUE(model.setData(model.index(e1, column("基本工资")), QStringLiteral("3000")));
+    ASSERT_TRUE(model.setData(model.index(e1, column("养老保险金")), QStringLiteral("200")));
+    // Shown at once, neither computed nor written nor counted yet.
+    EXPECT_EQ(model.pendingRow(), e1);
+    EXPECT_EQ(cell(e1, "基本工资"), QStringLiteral("3000.00"));
+    EXPECT_EQ(cell(e1, "应税工资"), QStringLiteral("0.00"));
+    EXPECT_EQ(cell(model.totalsRow(), "基本工资"), QStringLiteral("1500.00"));
+    EXPECT_EQ(wageAmount(db(), 2005, 3, QStringLiteral("E1"), QStringLiteral("基本工资")),
+              M("1000"));
+
+    ASSERT_TRUE(model.submitRow());
+    // 3000 - 200 = 2800 taxable; 2800 - 800 = 2000 at 10% less 25 = 175; net 3000 - 200 - 175.
+    EXPECT_EQ(model.pendingRow(), -1);
+    EXPECT_EQ(cell(e1, "应税工资"), QStringLiteral("2800.00"));
+    EXPECT_EQ(cell(e1, "纳税额"), QStringLiteral("175.00"));
+    EXPECT_EQ(cell(e1, "实发工资"), QStringLiteral("2625.00"));
+    EXPECT_EQ(cell(model.totalsRow(), "基本工资"), QStringLiteral("3500.00"));
+    EXPECT_EQ(cell(model.totalsRow(), "养老保险金"), QStringLiteral("200.00"));
+    EXPECT_EQ(wageAmount(db(), 2005, 3, QStringLiteral("E1"), QStringLiteral("纳税额")), M("175"));
+
+    // Typing into another row saves the held one first; a department saves it too.
+    const int e3 = rowOf("E3");
+    ASSERT_TRUE(model.setData(model.index(e1, column("基本工资")), QStringLiteral("1000")));
+    ASSERT_TRUE(model.setData(model.index(e3, column("基本工资")), QStringLiteral("900")));
+    EXPECT_EQ(wageAmount(db(), 2005, 3, QStringLiteral("E1"), QStringLiteral("基本工资")),
+              M("1000"));
+    EXPECT_EQ(model.pendingRow(), e3);
+    model.setDeptFilter(QStringLiteral("A部"));
+    EXPECT_EQ(wageAmount(db(), 2005, 3, QStringLiteral("E3"), QStringLiteral("基本工资")), M("900"));
+    EXPECT_EQ(cell(model.totalsRow(), "基本工资"), QStringLiteral("900.00"));
+
+    // Dropped amounts leave the row as stored.
+    ASSERT_TRUE(model.setData(model.index(0, column("基本工资")), QStringLiteral("5")));
+    model.revertRow();
+    EXPECT_EQ(cell(0, "基本工资"), QStringLiteral("900.00"));
+    EXPECT_TRUE(model.submitRow()); // nothing held
+}
+
+TEST_F(Sheet, AHeldRowThatCannotBeComputedIsDroppedWithTheReason)
+{
+    TaxRates none; // the rate sets failed to load
+    WageSheet bare(db(), none);
+    WageSheetModel held(bare);
+    held.setSaveOnRowChange(true);
+    ASSERT_TRUE(bare.load(2005, 3, 1));
+    held.reload();
+    QStringList failures;
+    QObject::connect(&held, &WageSheetModel::saveFailed,
+                     [&](const QString &message) { failures << message; });
+    const int basic = held.columnOfMoney(bare.layout().indexOf(QStringLiteral("基本工资")));
+    ASSERT_TRUE(held.setData(held.index(0, basic), QStringLiteral("700")));
+    EXPECT_FALSE(held.submitRow());
+    EXPECT_EQ(failures.size(), 1);
+    EXPECT_EQ(held.pendingRow(), -1);
+    EXPECT_EQ(held.data(held.index(0, basic)).toString(), QStringLiteral("500.00"));
+    EXPECT_EQ(wageAmount(db(), 2005, 3, QStringLiteral("E3"), QStringLiteral("基本工资")), M("500"));
+}
+
 TEST_F(Sheet, RefusesWhatIsNotAnAmountAndIgnoresTypingOnTheTotalsRow)
 {
     ASSERT_TRUE(sheet.load(2005, 3, 1));
@@ -249,6 +313,8 @@ TEST_F(Sheet, TheModelKeepsQtsRulesThroughEveryChange)
     ASSERT_TRUE(sheet.load(2005, 3, 1));
     model.reload();
     ASSERT_TRUE(model.setData(model.index(rowOf("E1"), column("基本工资")), QStringLiteral("3000")));
+    model.setSaveOnRowChange(true);
+    ASSERT_TRUE(model.setData(model.index(rowOf("E2"), column("基本工资")), QStringLiteral("10")));
     model.setDeptFilter(QStringLiteral("B部"));
     model.setDeptFilter(QString());
     ASSERT_TRUE(model.addTempEmployee(

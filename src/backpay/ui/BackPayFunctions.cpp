@@ -85,11 +85,11 @@ BackPayDialogs DesktopBackPayDialogs(const BackPayServices &services, const QStr
     };
     dialogs.choosePostingDate = [parent](const QString &title, int year,
                                          int month) -> std::optional<QDate> {
-        PostingDateDialog dialog(title, year, month, parent);
-        if (dialog.exec() != QDialog::Accepted) {
+        const auto date = ChoosePostingDate(title, year, month, parent);
+        if (!date) {
             return std::nullopt;
         }
-        return dialog.postingDate();
+        return QDate::fromString(*date, Qt::ISODate);
     };
     return dialogs;
 }

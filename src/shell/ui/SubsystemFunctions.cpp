@@ -6,8 +6,14 @@
 #include "shell/Session.h"
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/QueryFunctions.h"
+#include "shell/ui/ReturnFunctions.h"
+#include "payroll/WagePosting.h"
+#include "payroll/ui/PostingDateDialog.h"
+#include "payroll/ui/WageItemCatalogWindow.h"
+#include "payroll/ui/WageSheetWindow.h"
 #include "tax/ui/DeductionSettingsDialog.h"
 #include "tax/ui/TaxCalculatorWindow.h"
+#include "widgets/ProgressWindow.h"
 #include "widgets/QtFileOpener.h"
 
 namespace {
@@ -41,6 +47,35 @@ void WireBackPayFunctions(MainWindow &window, Session &session)
     window.wire(QStringLiteral("actReissuePost"), run(PostBackPayFromMenu));
 }
 
+const QString kWageWindow = QStringLiteral("WageSheetWindow");
+
+void WirePayrollFunctions(MainWindow &window, Session &session)
+{
+    window.wire(QStringLiteral("actWageItems"), [&window, &session] {
+        ShowWageItems(session.db(), session.messages(), &window);
+    });
+    // The guard against the back-pay window has run before this.
+    window.wire(QStringLiteral("actWageCalc"), [&window, &session] {
+        static QtFileOpener opener;
+        if (window.activateChild(kWageWindow) ||
+            !WageSheetWindow::mayOpen(session.db(), session.messages())) {
+            return;
+        }
+        window.openChild(new WageSheetWindow(session.db(), session.taxRates(), session.messages(),
+                                             opener, session.corpName));
+    });
+    window.wire(QStringLiteral("actWagePost"), [&window, &session] {
+        PostLatestDraftHooks hooks;
+        hooks.wageWindowOpen = [&window] { return window.openWindowNames().contains(kWageWindow); };
+        hooks.showWageWindow = [&window] { window.activateChild(kWageWindow); };
+        hooks.choosePostingDate = [&window](const QString &title, int year, int month) {
+            return ChoosePostingDate(title, year, month, &window);
+        };
+        ProgressWindow progress(session.messages());
+        PostLatestDraft(session.db(), session.taxRates(), session.messages(), hooks, progress);
+    });
+}
+
 } // namespace
 
 void WireSubsystemFunctions(MainWindow &window, Session &session)
@@ -70,5 +105,7 @@ void WireSubsystemFunctions(MainWindow &window, Session &session)
         }
     });
     WireQueryFunctions(window, session);
+    WireReturnFunctions(window, session);
+    WirePayrollFunctions(window, session);
     WireBackPayFunctions(window, session);
 }
