@@ -219,6 +219,8 @@ private slots:
         QCOMPARE(f.messages.texts(), (QStringList{QStringLiteral("无\"2005年5月\"补发工资数据"),
                                                   QStringLiteral("无补发工资过账数据！")}));
         QCOMPARE(w.openWindowNames(), QStringList{QStringLiteral("QuickLaunchWindow")});
+    }
+
     // Each return asks for its month from every place that offers it; cancelling the period
     // shows nothing. The blank forms go straight to the preview.
     void returnsAskTheirMonthAndBlankFormsShowTheirPreview()
