@@ -21,6 +21,9 @@ CORVANE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
 # The back-pay sheet with two months, its posted view and its dialogs.
 CORVANE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1280x900x24" build/bin/uitest_BackPayLookTest -silent
+# Every page of the wage data import wizard.
+CORVANE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
+  xvfb-run -a -s "-screen 0 1280x900x24" build/bin/uitest_WageImportLookTest -silent
 
 # The query windows with results, and the payroll windows (catalogue, item dialog, wage window
 # with a generated sheet, generation and posting dialogs).

@@ -33,6 +33,7 @@ PostingDateDialog::PostingDateDialog(const QString &title, int year, int month, 
     m_month->setEnabled(false);
     m_date = new QDateEdit(Today(), body());
     m_date->setObjectName(QStringLiteral("dtpPostDate"));
+    m_date->setLocale(QLocale(QLocale::Chinese, QLocale::China)); // 星期二, not Tuesday
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(QLocale(QLocale::Chinese, QLocale::China).dateFormat(QLocale::LongFormat));
     m_date->setMinimumWidth(190);
