@@ -21,6 +21,23 @@ const QList<CliEntry> &cliCommands()
     return registry();
 }
 
+const CliEntry *takeCliCommand(QStringList &args)
+{
+    for (int words = 2; words >= 1; --words) {
+        if (args.size() < words) {
+            continue;
+        }
+        const QString name = args.mid(0, words).join(u' ');
+        for (const CliEntry &c : registry()) {
+            if (c.name == name) {
+                args.remove(0, words);
+                return &c;
+            }
+        }
+    }
+    return nullptr;
+}
+
 bool CliContext::parse(CliOptions &options)
 {
     if (options.parse(args)) {

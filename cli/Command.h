@@ -51,6 +51,10 @@ struct CliEntry
     bool drawsText = false;
 };
 const QList<CliEntry> &cliCommands();
+// The command the arguments begin with, its words taken off `args`. A command's name may be
+// two words ("wage import"), so that a sub-command can live in a file of its own beside the
+// command of its first word ("wage"); the two-word name is tried first. Null when none.
+const CliEntry *takeCliCommand(QStringList &args);
 
 namespace CliArgs {
 // The database a command works on: --db PATH, else Halvek.mdb in the application folder.

@@ -104,15 +104,13 @@ int main(int argc, char *argv[])
         printUsage(args.isEmpty() ? err : out);
         return args.isEmpty() ? 2 : 0;
     }
-    const QString name = args.takeFirst();
-    for (const CliEntry &c : cliCommands()) {
-        if (c.name == name) {
-            CliContext ctx{args, out, err, c.usage};
-            const int code = c.handler(ctx);
-            out.flush();
-            err.flush();
-            return code;
-        }
+    const QString name = args.first();
+    if (const CliEntry *command = takeCliCommand(args)) {
+        CliContext ctx{args, out, err, command->usage};
+        const int code = command->handler(ctx);
+        out.flush();
+        err.flush();
+        return code;
     }
     err << "未知的命令: " << name << '\n';
     return 2;

@@ -8,7 +8,7 @@ PACKAGES=(
   build-essential cmake pkg-config ninja-build
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
   libsqlcipher-dev sqlcipher
-  libxlsxwriter-dev libquazip1-qt6-dev libfreexl-dev
+  libxlsxwriter-dev libminizip-dev libfreexl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-noto-cjk xvfb xauth poppler-utils xlsx2csv
   libgl-dev libxkbcommon-dev

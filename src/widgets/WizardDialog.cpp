@@ -96,7 +96,11 @@ bool WizardDialog::goNext()
     if (i + 1 >= pageCount() || !leavePage(i)) {
         return false;
     }
-    setCurrentPage(i + 1);
+    const int target = nextPage(i);
+    if (target < 0 || target >= pageCount()) {
+        return false;
+    }
+    setCurrentPage(target);
     return true;
 }
 
@@ -105,7 +109,11 @@ bool WizardDialog::goBack()
     if (currentPage() <= 0) {
         return false;
     }
-    setCurrentPage(currentPage() - 1);
+    const int target = previousPage(currentPage());
+    if (target < 0 || target >= pageCount()) {
+        return false;
+    }
+    setCurrentPage(target);
     return true;
 }
 

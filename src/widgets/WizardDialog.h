@@ -35,6 +35,10 @@ public:
 protected:
     // May the user leave page `index` forward? (Checks, with their messages.)
     virtual bool leavePage(int index) { Q_UNUSED(index) return true; }
+    // Where "下一步" leads from page `index` once leavePage() agreed, and where "上一步" leads
+    // back to: the next and the previous page, unless a wizard branches.
+    virtual int nextPage(int index) const { return index + 1; }
+    virtual int previousPage(int index) const { return index - 1; }
     // Runs when "完成" is pressed on the last page; true closes the wizard.
     virtual bool onFinish() { return true; }
 

@@ -1,5 +1,8 @@
 #include "payroll/ui/WageSheetWindow.h"
 
+#include "payroll/ui/WageImportWizard.h"
+#include "widgets/QtFileDialogs.h"
+
 #include "base/MessageService.h"
 #include "org/DepartmentStore.h"
 #include "org/DeptTree.h"
@@ -12,8 +15,10 @@
 #include "payroll/WageSheetModel.h"
 #include "payroll/WageSheetStore.h"
 #include "payroll/ui/PostingDateDialog.h"
+#include "payroll/ui/WageImportWizard.h"
 #include "payroll/ui/WageCellDelegate.h"
 #include "widgets/ProgressWindow.h"
+#include "widgets/QtFileDialogs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,9 +38,6 @@ namespace {
 
 const QString kTitle = QStringLiteral("工资计算");
 const QString kBrowseTitle = QStringLiteral("工资浏览 - 选择年月");
-// Until the import wizard is in place the command says so rather than doing nothing.
-const QString kImportNotReady =
-    QStringLiteral("数据导入功能尚未开放，请在工资计算中录入工资数据！");
 const QString kRootDeptId = QStringLiteral("0000");
 constexpr int DeptNameRole = Qt::UserRole + 1;
 // The narrowest a column gets (the figures' width); wider where its title needs it.
@@ -70,6 +72,10 @@ WageSheetWindow::WageSheetWindow(Database &db, const TaxRates &rates, MessageSer
     };
     hooks.selectTempEmp = [this, corpName](QWidget *parent) {
         return SelectTempEmp(m_db, m_messages, corpName, parent);
+    };
+    hooks.importWageData = [this](QWidget *parent) {
+        QtFileDialogs files;
+        return ImportWageData(m_db, m_messages, files, progress(), parent);
     };
 
     // Every item has its column before a sheet is shown; the window opens all the same.
@@ -317,7 +323,22 @@ Progress &WageSheetWindow::progress()
 void WageSheetWindow::importData()
 {
     savePending();
-    m_messages.showInfo(kImportNotReady);
+    const auto month = hooks.importWageData(this);
+    if (!month) {
+        return;
+    }
+    // The imported month is shown, then computed in full, as "工资计算" would.
+    WaitCursor wait;
+    selectRoot();
+    m_model->setDeptFilter(QString());
+    if (!m_sheet.load(month->year, month->month, 1)) {
+        m_messages.showError(m_sheet.lastError());
+    }
+    m_model->reload();
+    if (m_sheet.isOpen()) {
+        m_model->computeAll(m_messages, progress());
+    }
+    sheetChanged();
 }
 
 void WageSheetWindow::generate()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "org/OrgTypes.h"
+#include "payroll/WageImport.h"
 #include "payroll/WageSheet.h"
 #include "payroll/ui/WageGenerationDialog.h"
 #include "widgets/BaseWindows.h"
@@ -41,6 +42,8 @@ public:
                                              QWidget *parent)>
             choosePostingDate;
         std::function<std::optional<RdEmployee>(QWidget *parent)> selectTempEmp;
+        // "数据导入向导": the month whose rows were written, or nothing.
+        std::function<std::optional<ImportedMonth>(QWidget *parent)> importWageData;
         // Where long runs report; the progress window when not set.
         Progress *progress = nullptr;
     };
