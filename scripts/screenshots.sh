@@ -18,6 +18,9 @@ CORVANE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1280x900x24" build/bin/uitest_ShellLookTest -silent
 CORVANE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1280x900x24" build/bin/uitest_OtherPayLookTest -silent
+# The back-pay sheet with two months, its posted view and its dialogs.
+CORVANE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
+  xvfb-run -a -s "-screen 0 1280x900x24" build/bin/uitest_BackPayLookTest -silent
 # Every page of the wage data import wizard.
 CORVANE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1280x900x24" build/bin/uitest_WageImportLookTest -silent

@@ -10,11 +10,11 @@
 #include "org/EmpRules.h"
 #include "org/EmployeeStore.h"
 #include "org/OrgTypes.h"
+#include "payroll/WageSheetStore.h"
 #include "tax/TaxTexts.h"
 
 namespace {
 constexpr int kMostMonths = 12;
-const QString kPosted = QStringLiteral("已完成");
 } // namespace
 
 QString CheckMonthChoice(int chosen)
@@ -68,10 +68,8 @@ std::optional<BackPayMonths> BackPaySheet::months()
 
 bool BackPaySheet::checkWagesPosted(const BackPayMonth &payPeriod)
 {
-    const auto count = m_db.scalar(QStringLiteral("select count(*) from Wage where WageYear = ? "
-                                                  "and WageMonth = ? and WageState = ?"),
-                                   {payPeriod.year, payPeriod.month, kPosted});
-    if (count && count->toLongLong() <= 0) {
+    const auto posted = WageSheetStore(m_db).isMonthPosted(payPeriod.year, payPeriod.month);
+    if (posted && !*posted) {
         m_messages.showInfo(BackPayText::wagesNotPosted(payPeriod.year, payPeriod.month));
         return false;
     }
@@ -81,22 +79,13 @@ bool BackPaySheet::checkWagesPosted(const BackPayMonth &payPeriod)
 std::optional<BackPayMonths> BackPaySheet::postedMonths(const BackPayMonth &payPeriod,
                                                         std::optional<int> year)
 {
-    QVariantList params{kPosted, payPeriod.year, payPeriod.year, payPeriod.month};
-    QString sql =
-        QStringLiteral("select distinct WageYear, WageMonth from Wage where WageState = ? "
-                       "and (WageYear < ? or (WageYear = ? and WageMonth <= ?))");
-    if (year) {
-        sql += QStringLiteral(" and WageYear = ?");
-        params << *year;
-    }
-    const auto rows = m_db.query(sql + QStringLiteral(" order by WageYear, WageMonth"), params);
-    if (!rows) {
+    const auto posted = WageSheetStore(m_db).postedMonths(payPeriod.year, payPeriod.month, year);
+    if (!posted) {
         return std::nullopt;
     }
     BackPayMonths months;
-    for (int r = 0; r < rows->rowCount(); ++r) {
-        months << BackPayMonth{int(rows->value(r, 0).toLongLong()),
-                               int(rows->value(r, 1).toLongLong())};
+    for (const auto &[y, m] : *posted) {
+        months << BackPayMonth{y, m};
     }
     return months;
 }

@@ -4,6 +4,7 @@
 #include "db/Database.h"
 #include "db/Sql.h"
 #include "org/OrgTypes.h"
+#include "payroll/PayrollTexts.h"
 
 namespace {
 
@@ -256,7 +257,7 @@ bool BackPaySheetStore::fillMonth(const BackPayMonth &month, const BackPayStaff 
 {
     // The month's wage row (one per employee; should a month hold several runs, their taxable
     // wages add up) and the back pay already posted for the month, per employee on the sheet.
-    QVariantList params{month.year, month.month};
+    QVariantList params{month.year, month.month, WageText::Posted};
     const QString onSheet =
         QStringLiteral(" and EmpId in (select %1 from %2 where %3)")
             .arg(q(BackPayText::empIdColumn()), q(kTable), staffCondition(staff, params));
@@ -266,7 +267,7 @@ bool BackPaySheetStore::fillMonth(const BackPayMonth &month, const BackPayStaff 
         QStringLiteral("insert into temp.tempReissue (EmpID, 减除费用, 应税工资) "
                        "select EmpId, max(d), sum(t) from ("
                        "select EmpId, 减除费用 as d, 应税工资 as t from Wage "
-                       "where WageYear = ? and WageMonth = ?%1 "
+                       "where WageYear = ? and WageMonth = ? and WageState = ?%1 "
                        "union all "
                        "select EmpId, null, ReissueMoney from ReissueMonth "
                        "where ReissueYear = ? and ReissueMonth = ?%1) group by EmpId")

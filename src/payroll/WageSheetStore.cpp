@@ -32,6 +32,29 @@ std::optional<bool> WageSheetStore::isMonthPosted(int year, int month)
     return n->toLongLong() > 0;
 }
 
+std::optional<std::vector<std::pair<int, int>>>
+WageSheetStore::postedMonths(int upToYear, int upToMonth, std::optional<int> year)
+{
+    QVariantList params{WageText::Posted, upToYear, upToYear, upToMonth};
+    QString sql =
+        QStringLiteral("select distinct WageYear, WageMonth from Wage where WageState = ? "
+                       "and (WageYear < ? or (WageYear = ? and WageMonth <= ?))");
+    if (year) {
+        sql += QStringLiteral(" and WageYear = ?");
+        params << *year;
+    }
+    const auto rows = m_db.query(sql + QStringLiteral(" order by WageYear, WageMonth"), params);
+    if (!rows) {
+        return std::nullopt;
+    }
+    std::vector<std::pair<int, int>> months;
+    for (int r = 0; r < rows->rowCount(); ++r) {
+        months.emplace_back(int(rows->value(r, 0).toLongLong()),
+                            int(rows->value(r, 1).toLongLong()));
+    }
+    return months;
+}
+
 std::optional<std::optional<WageRowPeriod>> WageSheetStore::period(const QString &sql,
                                                                    const QVariantList &params)
 {

@@ -59,6 +59,10 @@ public:
 
     // Some row of the month is posted.
     std::optional<bool> isMonthPosted(int year, int month);
+    // The posted months up to and including the one given, of one year or of all years, in
+    // time order (the months back pay can be paid for), as year and month.
+    std::optional<std::vector<std::pair<int, int>>> postedMonths(int upToYear, int upToMonth,
+                                                                 std::optional<int> year);
     // The row with the highest WageID (the latest sheet), or none when Wage is empty.
     std::optional<std::optional<WageRowPeriod>> latestRow();
     // The latest draft row, or none.

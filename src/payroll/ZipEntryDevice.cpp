@@ -54,6 +54,9 @@ qint64 ZipEntryDevice::readData(char *data, qint64 maxSize)
     if (!m_entryOpen || m_ended || m_failed) {
         return -1;
     }
+    if (maxSize <= 0) {
+        return 0; // minizip answers an empty read with 0, which would read as the end
+    }
     const int n = unzReadCurrentFile(m_zip, data, unsigned(std::min<qint64>(maxSize, INT_MAX)));
     if (n < 0) {
         m_failed = true;

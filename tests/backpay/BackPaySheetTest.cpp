@@ -1,6 +1,7 @@
 #include "BackPayFixture.h"
 
 #include "OrgFixture.h"
+#include "PayrollFixture.h"
 #include "TestApp.h"
 #include "backpay/BackPaySheet.h"
 #include "backpay/BackPayTexts.h"
@@ -121,6 +122,9 @@ TEST_F(BackPaySheetTest, NewSheetHasItsColumnsInOrderAndKeepsItsPeriodWithoutRow
 
 TEST_F(BackPaySheetTest, DepartmentBringsItsStaffInServiceWithEachMonthsOwnBases)
 {
+    // A draft row is no wage that was taxed.
+    PayrollFixture::addWageRow(db(), 2005, 3, QStringLiteral("A2"), QStringLiteral("一部"), false,
+                               {{QStringLiteral("应税工资"), M("999")}});
     ASSERT_TRUE(m_sheet.start(kPayPeriod, {kMarch, kApril}));
     const auto added = m_sheet.add(BackPayStaff::department(QStringLiteral("0001")));
     ASSERT_TRUE(added.has_value());

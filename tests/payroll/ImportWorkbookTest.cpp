@@ -1,3 +1,4 @@
+#include "base/WorkbookWriter.h"
 #include "payroll/SourceWorkbook.h"
 
 #include <QFile>
@@ -130,6 +131,27 @@ TEST(SourceWorkbookTest, ASheetWhoseChecksumDoesNotMatchIsRefused)
     ASSERT_TRUE(book);
     EXPECT_FALSE(book->readSheet(QStringLiteral("三月工资")));
     EXPECT_TRUE(book->readSheet(QStringLiteral("说明")));
+}
+
+TEST(XlsxWorkbookTest, ReadsPartsLargerThanOneReadAtATime)
+{
+    // 3,000 rows of distinct texts: the shared strings and the sheet are each far larger than
+    // one read of the archive, so they arrive in many pieces.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("大.xlsx"));
+    WorkbookWriter writer(path, QStringLiteral("工资"));
+    writer.writeHeader({QStringLiteral("员工编号"), QStringLiteral("备注")});
+    for (int i = 1; i <= 3000; ++i) {
+        writer.writeRow({QStringLiteral("E%1").arg(i), QStringLiteral("第%1行的备注文字").arg(i)});
+    }
+    ASSERT_TRUE(writer.close());
+    const auto book = OpenSourceWorkbook(path);
+    ASSERT_TRUE(book);
+    const auto sheet = book->readSheet(QStringLiteral("工资"));
+    ASSERT_TRUE(sheet);
+    ASSERT_EQ(sheet->rows.size(), 3000u);
+    EXPECT_EQ(sheet->rows.back().cells, QStringList({"E3000", "第3000行的备注文字"}));
+    EXPECT_EQ(sheet->rows.back().line, 3001);
 }
 
 TEST(SourceWorkbookTest, FindsTheSheetAnOldConfigurationNamed)

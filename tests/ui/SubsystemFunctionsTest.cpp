@@ -8,9 +8,9 @@
 #include "payroll/ui/WageItemCatalogWindow.h"
 #include "payroll/ui/WageSheetWindow.h"
 
-#include "shell/ui/SubsystemFunctions.h"
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/QuickLaunchWindow.h"
+#include "shell/ui/SubsystemFunctions.h"
 #include "tax/TaxRates.h"
 #include "returns/ui/ReturnPreviewDialog.h"
 #include "tax/ui/DeductionSettingsDialog.h"
@@ -18,8 +18,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -148,7 +150,8 @@ private slots:
 
         bool seen = false;
         QTimer::singleShot(0, [&] {
-            auto *dialog = qobject_cast<DeductionSettingsDialog *>(QApplication::activeModalWidget());
+            auto *dialog =
+                qobject_cast<DeductionSettingsDialog *>(QApplication::activeModalWidget());
             seen = dialog != nullptr;
             if (dialog) {
                 dialog->reject();
@@ -165,10 +168,14 @@ private slots:
         w.setShutdownEnabled(false);
         WireSubsystemFunctions(w, f.session);
         const QList<std::pair<const char *, const char *>> functions{
-            {"actWageTable", "WageListWindow"},       {"actWageSum", "DeptWageSumWindow"},
-            {"actBankWage", "BankPaymentWindow"},     {"actWagePersonal", "PersonalWageWindow"},
-            {"actThreeFund", "ThreeFundWindow"},      {"actHighIncome", "HighIncomeWindow"},
-            {"actPersonalPayout", "PersonalPayoutWindow"}, {"actTaxPersonal", "AnnualTaxWindow"}};
+            {"actWageTable", "WageListWindow"},
+            {"actWageSum", "DeptWageSumWindow"},
+            {"actBankWage", "BankPaymentWindow"},
+            {"actWagePersonal", "PersonalWageWindow"},
+            {"actThreeFund", "ThreeFundWindow"},
+            {"actHighIncome", "HighIncomeWindow"},
+            {"actPersonalPayout", "PersonalPayoutWindow"},
+            {"actTaxPersonal", "AnnualTaxWindow"}};
         for (const auto &[id, name] : functions) {
             QAction *action = w.action(QString::fromLatin1(id));
             QVERIFY2(action->isEnabled(), id);
@@ -182,6 +189,36 @@ private slots:
         QCOMPARE(w.mdiArea()->activeSubWindow()->widget()->objectName(),
                  QStringLiteral("BankPaymentWindow"));
         QVERIFY(f.messages.boxes().isEmpty());
+    }
+
+    // The back-pay entries ask through the real dialogs: the query asks its period with
+    // "补发工资 - 选择年月", posting says there is nothing to post.
+    void backPayEntriesAskThroughTheRealDialogs()
+    {
+        ShellFixture f;
+        QVERIFY(LoadAllTaxRates(f.session.db(), f.session.taxRates(), f.messages));
+        MainWindow w(f.session, f.files);
+        w.setShutdownEnabled(false);
+        WireSubsystemFunctions(w, f.session);
+        for (const char *id : {"actReissue", "actReissueQuery", "actReissuePost"}) {
+            QVERIFY2(w.action(QString::fromLatin1(id))->isEnabled(), id);
+        }
+
+        QString caption;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<PeriodDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            caption = dialog->windowTitle();
+            dialog->yearBox()->setValue(2005);
+            dialog->monthBox()->setCurrentIndex(4);
+            dialog->accept();
+        });
+        w.action(QStringLiteral("actReissueQuery"))->trigger();
+        QCOMPARE(caption, QStringLiteral("补发工资 - 选择年月"));
+        w.action(QStringLiteral("actReissuePost"))->trigger();
+        QCOMPARE(f.messages.texts(), (QStringList{QStringLiteral("无\"2005年5月\"补发工资数据"),
+                                                  QStringLiteral("无补发工资过账数据！")}));
+        QCOMPARE(w.openWindowNames(), QStringList{QStringLiteral("QuickLaunchWindow")});
     }
 
     // Each return asks for its month from every place that offers it; cancelling the period

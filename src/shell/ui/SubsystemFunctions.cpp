@@ -1,11 +1,12 @@
 #include "shell/ui/SubsystemFunctions.h"
 
+#include "backpay/ui/BackPayFunctions.h"
+#include "org/ui/OrgBrowserWindow.h"
+#include "otherpay/ui/OtherPayWindow.h"
 #include "shell/Session.h"
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/QueryFunctions.h"
 #include "shell/ui/ReturnFunctions.h"
-#include "org/ui/OrgBrowserWindow.h"
-#include "otherpay/ui/OtherPayWindow.h"
 #include "payroll/WagePosting.h"
 #include "payroll/ui/PostingDateDialog.h"
 #include "payroll/ui/WageItemCatalogWindow.h"
@@ -26,6 +27,24 @@ void openOnce(MainWindow &window, const QString &objectName, Make make)
         child->setObjectName(objectName);
         window.openChild(child);
     }
+}
+
+// "补发工资", "补发工资查询" (both refused by the guards while the wage window is open) and
+// "补发工资过账".
+void WireBackPayFunctions(MainWindow &window, Session &session)
+{
+    static QtFileOpener opener;
+    const auto run = [&window, &session](auto function) {
+        return [&window, &session, function] {
+            const BackPayServices services{session.db(), session.taxRates(), session.messages(),
+                                           opener};
+            function(*window.mdiArea(), services,
+                     DesktopBackPayDialogs(services, session.corpName, &window));
+        };
+    };
+    window.wire(QStringLiteral("actReissue"), run(StartBackPay));
+    window.wire(QStringLiteral("actReissueQuery"), run(ShowBackPayQuery));
+    window.wire(QStringLiteral("actReissuePost"), run(PostBackPayFromMenu));
 }
 
 const QString kWageWindow = QStringLiteral("WageSheetWindow");
@@ -67,7 +86,8 @@ void WireSubsystemFunctions(MainWindow &window, Session &session)
         });
     });
     window.wire(QStringLiteral("actOtherSettings"), [&window, &session] {
-        DeductionSettingsDialog dialog(session.db(), session.taxRates(), session.messages(), &window);
+        DeductionSettingsDialog dialog(session.db(), session.taxRates(), session.messages(),
+                                       &window);
         dialog.exec();
     });
     // The browser is modal: the departments and employees cannot change under an open sheet.
@@ -87,4 +107,5 @@ void WireSubsystemFunctions(MainWindow &window, Session &session)
     WireQueryFunctions(window, session);
     WireReturnFunctions(window, session);
     WirePayrollFunctions(window, session);
+    WireBackPayFunctions(window, session);
 }

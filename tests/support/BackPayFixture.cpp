@@ -1,5 +1,6 @@
 #include "BackPayFixture.h"
 
+#include "PayrollFixture.h"
 #include "db/Database.h"
 #include "db/Sql.h"
 
@@ -38,14 +39,9 @@ TaxRates exampleRates()
 void addPostedWage(Database &db, int year, int month, const QString &empId, const QString &deptName,
                    Money taxable, Money deduction, const QString &empType)
 {
-    const bool ok =
-        db.exec(QStringLiteral(
-                    "insert into Wage (WageYear, WageMonth, WageTimes, WageState, EmpId, EmpName, "
-                    "EmpType, DeptName, 应税工资, 减除费用) values (?, ?, 1, '已完成', ?, ?, ?, ?, "
-                    "?, ?)"),
-                {year, month, empId, empId, empType, deptName, QVariant::fromValue(taxable),
-                 QVariant::fromValue(deduction)});
-    EXPECT_TRUE(ok) << db.lastError().toStdString();
+    PayrollFixture::addWageRow(
+        db, year, month, empId, deptName, true,
+        {{QStringLiteral("应税工资"), taxable}, {QStringLiteral("减除费用"), deduction}}, empType);
 }
 
 void addPostedBackPay(Database &db, const BackPayMonth &payPeriod, const BackPayMonth &month,

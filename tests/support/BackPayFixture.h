@@ -20,10 +20,6 @@ inline void PrintTo(const Money &m, std::ostream *os)
 {
     *os << qPrintable(m.toPlainString());
 }
-inline void PrintTo(const QString &text, std::ostream *os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 // Back pay's tests: the rates worked on paper and the wage months back pay is paid for.
 namespace BackPayFixture {
@@ -40,7 +36,7 @@ RateSet bands(std::initializer_list<Band> rows);
 TaxRates exampleRates();
 TaxRates ratesWith(const RateSet &chinese, const RateSet &foreign);
 
-// A posted wage row of a month: its taxable pay and deduction, the rest left empty.
+// A posted wage row of a month with its taxable pay and deduction (PayrollFixture::addWageRow).
 void addPostedWage(Database &db, int year, int month, const QString &empId, const QString &deptName,
                    Money taxable, Money deduction, const QString &empType = QStringLiteral("中方"));
 // Back pay already posted for a month (a ReissueMonth row).
