@@ -5,13 +5,13 @@
 
 #include "PayrollWindowFixture.h"
 
+#include "payroll/WageItemStore.h"
 #include "payroll/WageSheetModel.h"
 #include "payroll/ui/PostingDateDialog.h"
 #include "payroll/ui/WageGenerationDialog.h"
 #include "payroll/ui/WageItemCatalogWindow.h"
 #include "payroll/ui/WageItemDialog.h"
 #include "payroll/ui/WageSheetWindow.h"
-#include "payroll/WageItemStore.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -26,8 +26,7 @@ void checkNothingClipped(QWidget &w)
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     for (QLabel *label : w.findChildren<QLabel *>()) {
         if (label->isVisible() && !label->text().isEmpty() && !label->wordWrap()) {
-            QVERIFY2(label->width() >= label->sizeHint().width() - 1,
-                     qPrintable(label->text()));
+            QVERIFY2(label->width() >= label->sizeHint().width() - 1, qPrintable(label->text()));
         }
     }
     for (QAbstractButton *b : w.findChildren<QAbstractButton *>()) {
@@ -57,9 +56,10 @@ private slots:
     void catalogueAndItemDialog()
     {
         PayrollWindowFixture f(false);
-        f.app.exec(QStringLiteral("insert into Dict_Item (ItemName, ItemType, IsInUse, ReadOnly, "
-                                  "Remark) values ('岗位津贴', '工资薪金所得纳税项', 1, 0, "
-                                  "'按岗位等级发放'), ('交通补贴', '工资薪金所得免税项', 0, 0, '')"));
+        f.app.exec(
+            QStringLiteral("insert into Dict_Item (ItemName, ItemType, IsInUse, ReadOnly, "
+                           "Remark) values ('岗位津贴', '工资薪金所得纳税项', 1, 0, "
+                           "'按岗位等级发放'), ('交通补贴', '工资薪金所得免税项', 0, 0, '')"));
         WageItemCatalogWindow catalogue(f.db(), f.messages);
         shoot(catalogue, "payroll-catalogue");
 
@@ -86,7 +86,8 @@ private slots:
         w.generate();
         WageSheetModel &m = *w.model();
         const int basic = m.columnOfMoney(w.sheet().layout().indexOf(QStringLiteral("基本工资")));
-        const int pension = m.columnOfMoney(w.sheet().layout().indexOf(QStringLiteral("养老保险金")));
+        const int pension =
+            m.columnOfMoney(w.sheet().layout().indexOf(QStringLiteral("养老保险金")));
         const char *amounts[][2] = {{"1000", "80"}, {"3000", "200"}, {"12000", "600"}};
         for (int r = 0; r < 3; ++r) {
             QVERIFY(m.setData(m.index(r, basic), QString::fromLatin1(amounts[r][0])));

@@ -7,8 +7,8 @@
 //        tax 200 - 25 = 175, net 3000 - 200 - 175 = 2625.
 //   李四 基本工资 1000: taxable 1000, taxable income 200 (5%), tax 10, net 990.
 
-#include "PayrollWindowFixture.h"
 #include "PayrollFixture.h"
+#include "PayrollWindowFixture.h"
 
 #include "payroll/ImportTableStore.h"
 #include "payroll/ImportTextFile.h"
@@ -120,9 +120,9 @@ private slots:
         QVERIFY(f.db().hasColumn(QStringLiteral("Wage"), QStringLiteral("岗位津贴")));
         QCOMPARE(t.w.windowTitle(), QStringLiteral("工资计算"));
         QCOMPARE(t.w.objectName(), QStringLiteral("WageSheetWindow"));
-        QCOMPARE(captions(t.w), (QStringList{"数据导入(&I)", "工资生成(&P)", "过账(&Z)", "一次性奖金",
-                                             "添加临时人员", "删除临时人员", "清除草稿数据",
-                                             "输出Excel", "工资浏览", "关闭(&C)"}));
+        QCOMPARE(captions(t.w), (QStringList{"数据导入(&I)", "工资生成(&P)", "过账(&Z)",
+                                             "一次性奖金", "添加临时人员", "删除临时人员",
+                                             "清除草稿数据", "输出Excel", "工资浏览", "关闭(&C)"}));
         QTreeWidgetItem *root = t.w.tree()->topLevelItem(0);
         QCOMPARE(root->text(0), QStringLiteral("北方机械厂"));
         QCOMPARE(root->childCount(), 3);
@@ -135,7 +135,8 @@ private slots:
     {
         PayrollWindowFixture f(false);
         QVERIFY(!WageSheetWindow::mayOpen(f.db(), f.messages));
-        QCOMPARE(f.messages.boxes(), (Boxes{{Kind::Info, QStringLiteral("请先维护部门员工信息！")}}));
+        QCOMPARE(f.messages.boxes(),
+                 (Boxes{{Kind::Info, QStringLiteral("请先维护部门员工信息！")}}));
     }
 
     void generatesThroughTheDialogAndShowsTheSheetWithItsTotals()
@@ -176,7 +177,10 @@ private slots:
         t.w.action(QStringLiteral("一次性奖金"))->trigger();
         QVERIFY(!t.w.grid()->isColumnHidden(bonus));
         // Figures right-aligned; titles whole.
-        QCOMPARE(t.model().index(0, t.column(QStringLiteral("纳税额"))).data(Qt::TextAlignmentRole).toInt(),
+        QCOMPARE(t.model()
+                     .index(0, t.column(QStringLiteral("纳税额")))
+                     .data(Qt::TextAlignmentRole)
+                     .toInt(),
                  int(Qt::AlignRight | Qt::AlignVCenter));
         const int wide = t.column(QStringLiteral("应纳税所得额"));
         QVERIFY(t.w.grid()->columnWidth(wide) >=
@@ -269,7 +273,8 @@ private slots:
 
         t.type(QStringLiteral("赵六"), QStringLiteral("基本工资"), QStringLiteral("600"));
         t.leaveTo(QStringLiteral("张三"));
-        QCOMPARE(t.cell(t.model().totalsRow(), QStringLiteral("基本工资")), QStringLiteral("600.00"));
+        QCOMPARE(t.cell(t.model().totalsRow(), QStringLiteral("基本工资")),
+                 QStringLiteral("600.00"));
 
         f.messages.clear();
         t.w.removeTempStaff(); // on 张三
@@ -291,7 +296,8 @@ private slots:
         t.w.generate();
         t.type(QStringLiteral("张三"), QStringLiteral("基本工资"), QStringLiteral("3000"));
         t.w.action(QStringLiteral("过账(&Z)"))->trigger(); // takes in the typed amount first
-        QCOMPARE(f.count(QStringLiteral("select count(*) from Wage where WageState = '已完成'")), 3);
+        QCOMPARE(f.count(QStringLiteral("select count(*) from Wage where WageState = '已完成'")),
+                 3);
         QCOMPARE(f.count(QStringLiteral("select count(*) from TaxIncome where TaxYear = 2005")), 3);
         // 3000 - 800 = 2200 taxable income, 15% less 125: 205.
         QCOMPARE(f.app.scalar(QStringLiteral("select TaxMoney from TaxIncome where EmpId = 'E01'"))
@@ -307,10 +313,9 @@ private slots:
         t.w.showBonus();
         t.w.addTempStaff();
         t.w.removeTempStaff();
-        QCOMPARE(f.messages.texts(),
-                 (QStringList{"工资数据已过账！", "不能更改已过账工资数据！",
-                              "不能对已过账工资数据进行添加操作！",
-                              "不能对已过账工资数据进行删除操作！"}));
+        QCOMPARE(f.messages.texts(), (QStringList{"工资数据已过账！", "不能更改已过账工资数据！",
+                                                  "不能对已过账工资数据进行添加操作！",
+                                                  "不能对已过账工资数据进行删除操作！"}));
         QCOMPARE(t.progress.begun, 2); // generation and one posting
     }
 
@@ -326,9 +331,9 @@ private slots:
         QCOMPARE(f.messages.boxes().first().kind, Kind::Error);
         QVERIFY(f.messages.boxes().first().text.startsWith(QStringLiteral("过账失败！")));
         QCOMPARE(f.count(QStringLiteral("select count(*) from TaxIncome")), 0);
-        QCOMPARE(f.count(QStringLiteral("select count(*) from Wage where WageState = '草稿中'")), 3);
-        const QModelIndex amount =
-            t.model().index(0, t.column(QStringLiteral("基本工资")));
+        QCOMPARE(f.count(QStringLiteral("select count(*) from Wage where WageState = '草稿中'")),
+                 3);
+        const QModelIndex amount = t.model().index(0, t.column(QStringLiteral("基本工资")));
         QVERIFY(t.model().flags(amount) & Qt::ItemIsEditable);
     }
 

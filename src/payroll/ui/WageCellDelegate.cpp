@@ -15,8 +15,10 @@ QWidget *WageCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
 
 void WageCellDelegate::finishEditing()
 {
-    if (QWidget *editor = m_editor.data()) {
-        m_editor.clear();
+    QWidget *editor = m_editor.data();
+    m_editor.clear();
+    // An editor the view closed already is hidden while it waits to be deleted.
+    if (editor && editor->isVisible()) {
         emit commitData(editor);
         emit closeEditor(editor, QAbstractItemDelegate::NoHint);
     }

@@ -38,7 +38,6 @@ namespace {
 
 const QString kTitle = QStringLiteral("工资计算");
 const QString kBrowseTitle = QStringLiteral("工资浏览 - 选择年月");
-// Until the import wizard is in place the command says so rather than doing nothing.
 const QString kRootDeptId = QStringLiteral("0000");
 constexpr int DeptNameRole = Qt::UserRole + 1;
 // The narrowest a column gets (the figures' width); wider where its title needs it.
@@ -173,8 +172,7 @@ void WageSheetWindow::buildUi()
             [this](const QString &message) { m_messages.showError(message); });
     connect(m_model, &QAbstractItemModel::modelReset, this, &WageSheetWindow::updateStatus);
     connect(m_model, &QAbstractItemModel::rowsInserted, this, &WageSheetWindow::updateStatus);
-    connect(m_model, &QAbstractItemModel::headerDataChanged, this,
-            &WageSheetWindow::applyColumns);
+    connect(m_model, &QAbstractItemModel::headerDataChanged, this, &WageSheetWindow::applyColumns);
 
     auto *split = new QSplitter(this);
     split->addWidget(m_tree);

@@ -36,8 +36,7 @@ public:
     // The dialogs the window asks (replaced in tests and benchmarks).
     struct Hooks
     {
-        std::function<std::optional<YearMonth>(const QString &title, QWidget *parent)>
-            selectPeriod;
+        std::function<std::optional<YearMonth>(const QString &title, QWidget *parent)> selectPeriod;
         std::function<std::optional<SheetRequest>(QWidget *parent)> chooseSheetPeriod;
         std::function<std::optional<QString>(const QString &title, int year, int month,
                                              QWidget *parent)>
