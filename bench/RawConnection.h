@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
 #include <functional>
@@ -89,6 +90,23 @@ inline void bindText(sqlite3_stmt *st, int column, const std::string &text)
 inline void bindText(sqlite3_stmt *st, int column, const char *text)
 {
     sqlite3_bind_text(st, column, text, -1, SQLITE_TRANSIENT);
+}
+
+// The floor as a benchmark: each iteration makes a fresh file with `fresh()` (untimed), then
+// inserts `rows` rows of `sql` through a raw connection to it (`bind(st, i)` binds row i).
+template <typename Fresh, typename Bind>
+void RawInsertFloor(benchmark::State &state, Fresh &&fresh, const char *sql, int rows, Bind &&bind)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        RawConnection db(fresh());
+        state.ResumeTiming();
+        if (!db.insertRows(sql, rows, bind)) {
+            state.SkipWithError("insert failed");
+            break;
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * rows);
 }
 
 } // namespace bench

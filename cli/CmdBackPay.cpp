@@ -402,21 +402,16 @@ int discard(Run &run, const QStringList &pos)
 
 int backPay(CliContext &ctx)
 {
-    // The sub-command decides which options are taken; it is found among the positional
-    // arguments first.
-    CliOptions any(
+    const CliOptions any(
         {"--db", "--months", "--dept", "--emp", "--set", "--add", "--subtract", "--date"},
         {"--company", "--csv"});
-    if (!ctx.parse(any)) {
+    const auto opts = CliSupport::parseSubCommand(ctx, any, subOptions);
+    if (!opts) {
         return 2;
     }
-    const QString sub = any.positional().value(0);
-    CliOptions opts = subOptions(sub);
-    if (!ctx.parse(opts)) {
-        return 2;
-    }
-    const QStringList &pos = opts.positional();
-    Run run(ctx, opts);
+    const QStringList &pos = opts->positional();
+    const QString sub = pos.value(0);
+    Run run(ctx, *opts);
     using Handler = int (*)(Run &, const QStringList &);
     static const QList<std::pair<QString, Handler>> subs{
         {"start", start},   {"months", months},  {"add", add},   {"set", set},

@@ -305,29 +305,26 @@ int remove(CliContext &ctx, const CliOptions &opts, const QStringList &pos)
 
 int otherPay(CliContext &ctx)
 {
-    // The sub-command decides which options are taken; it is found among the positional
-    // arguments first (any option of the group may stand before it).
-    CliOptions any(QStringList{QStringLiteral("--db")} + kInputOptions, {QStringLiteral("--csv")});
-    if (!ctx.parse(any)) {
+    // Any option of the group may stand before the sub-command.
+    const CliOptions any(QStringList{QStringLiteral("--db")} + kInputOptions,
+                         {QStringLiteral("--csv")});
+    const auto opts = CliSupport::parseSubCommand(ctx, any, subOptions);
+    if (!opts) {
         return 2;
     }
-    const QString sub = any.positional().value(0);
-    CliOptions opts = subOptions(sub);
-    if (!ctx.parse(opts)) {
-        return 2;
-    }
-    const QStringList &pos = opts.positional();
+    const QStringList &pos = opts->positional();
+    const QString sub = pos.value(0);
     if (sub == QLatin1String("add")) {
-        return add(ctx, opts, pos);
+        return add(ctx, *opts, pos);
     }
     if (sub == QLatin1String("list")) {
-        return list(ctx, opts, pos);
+        return list(ctx, *opts, pos);
     }
     if (sub == QLatin1String("edit")) {
-        return edit(ctx, opts, pos);
+        return edit(ctx, *opts, pos);
     }
     if (sub == QLatin1String("delete")) {
-        return remove(ctx, opts, pos);
+        return remove(ctx, *opts, pos);
     }
     return usage(ctx);
 }
