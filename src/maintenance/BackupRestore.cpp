@@ -39,6 +39,8 @@ bool CopyDatabase(const QString &source, const QString &target, bool overwrite,
         !messages.askYesNo(QStringLiteral("文件已存在，是否要覆盖该文件？"))) {
         return false;
     }
+    // A backup cut short in this folder left its hidden temporary here; nobody else cleans it.
+    FileReplacement::RemoveLeftovers(QFileInfo(FileReplacement::ResolveLinks(name)).absolutePath());
     QString error;
     if (!WriteDatabaseCopy(source, name, DatabasePassword(), true, &error)) {
         if (error == DatabaseBusyMessage()) {

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -48,7 +49,7 @@ QFileDevice::Permissions modeOf(const QString &path)
 
 constexpr auto kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
-TEST(BackupSafety, ABackupNamedNewdbIsMadeAndAFileBesideItKept)
+TEST(BackupSafety, ABackupNamedNewdbIsMadeAFileBesideItKeptAndAnEarlierOnesLeftoverRemoved)
 {
     TestApp app;
     app.db().close();
@@ -56,6 +57,15 @@ TEST(BackupSafety, ABackupNamedNewdbIsMadeAndAFileBesideItKept)
     QFile other(app.dir() + QStringLiteral("usb/newdb.mdb.txt"));
     ASSERT_TRUE(other.open(QIODevice::WriteOnly));
     other.close();
+    // The hidden temporary of a backup into this folder whose process was killed.
+    QProcess ended;
+    ended.start(QStringLiteral("true"));
+    ASSERT_TRUE(ended.waitForStarted());
+    const qint64 gonePid = ended.processId();
+    ASSERT_TRUE(ended.waitForFinished());
+    QFile leftover(app.dir() + QStringLiteral("usb/.newdb.mdb.corvane-%1-AbC123").arg(gonePid));
+    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+    leftover.close();
     ScriptedMessageService messages;
     ASSERT_TRUE(BackupDatabase(app.dbPath(), app.dir() + QStringLiteral("usb/newdb"), messages));
     EXPECT_EQ(verdictOf(app.dir() + QStringLiteral("usb/newdb.mdb")), QStringLiteral("ok"));
