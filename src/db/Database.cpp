@@ -290,10 +290,33 @@ Database::~Database()
 void Database::takeEngineError()
 {
     if (m_db) {
-        setError(QString::fromUtf8(sqlite3_errmsg(m_db)), sqlite3_extended_errcode(m_db));
+        const int code = sqlite3_extended_errcode(m_db);
+        QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
+        // Another program compacted or restored the file while this connection was open: the
+        // engine refuses to write into the file the rename took away. Say what happened and
+        // what to do, rather than only that the file is read-only.
+        if (code == SQLITE_READONLY_DBMOVED) {
+            message = DatabaseReplacedMessage() + u'\n' + message;
+        }
+        setError(message, code);
     } else {
         setError(QStringLiteral("数据库未打开"));
     }
+}
+
+QString DatabaseReplacedMessage()
+{
+    return QStringLiteral("数据库文件已被其他程序压缩或恢复，请重新启动本程序！");
+}
+
+bool Database::lastErrorWasReplaced() const
+{
+    return m_lastErrorCode == SQLITE_READONLY_DBMOVED;
+}
+
+QString Database::failureText(const QString &message) const
+{
+    return lastErrorWasReplaced() ? message + u'\n' + DatabaseReplacedMessage() : message;
 }
 
 bool Database::lastErrorWasBusy() const

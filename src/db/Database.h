@@ -57,6 +57,10 @@ private:
     bool m_ok = true;
 };
 
+// Why a write failed when another program compacted or restored the file under an open
+// connection: the connection still sees the old file and must be opened again.
+QString DatabaseReplacedMessage();
+
 // The connection to one encrypted database file. Every failure is a return value; the
 // engine's message is then in lastError().
 class Database
@@ -90,6 +94,10 @@ public:
     // The last failure was another connection holding the file locked (not a fault of the
     // file or the statement): worth saying so, or trying again later.
     bool lastErrorWasBusy() const;
+    // The last failure was a write into a file that another program has since replaced.
+    bool lastErrorWasReplaced() const;
+    // `message`, followed by what to do when the failure was the file being replaced.
+    QString failureText(const QString &message) const;
     // Replaces the busy timeout of this connection (kBusyTimeoutMs unless set), also for
     // connections opened later.
     void setBusyTimeout(int milliseconds);

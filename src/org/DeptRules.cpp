@@ -98,7 +98,7 @@ DeptCheckResult SaveDept(DepartmentStore &store, MessageService &messages, const
     // the code or the name. Asked again inside the write transaction, nobody else can.
     Transaction tx(store.database());
     if (!tx.isActive()) {
-        messages.showError(DeptText::SaveFailed);
+        messages.showError(store.database().failureText(DeptText::SaveFailed));
         return fail(DeptCheck::SaveFailed, DeptField::None);
     }
     const QString code = input.code.trimmed();
@@ -131,7 +131,7 @@ DeptCheckResult SaveDept(DepartmentStore &store, MessageService &messages, const
     }
     saved = saved && tx.commit();
     if (!saved) {
-        messages.showError(DeptText::SaveFailed);
+        messages.showError(store.database().failureText(DeptText::SaveFailed));
         return fail(DeptCheck::SaveFailed, DeptField::None);
     }
     return {};

@@ -118,7 +118,7 @@ EmpCheckResult SaveEmp(EmployeeStore &store, MessageService &messages, const Emp
         saved = exists.has_value();
     }
     if (!saved || !(state.adding ? store.insert(row) : store.update(row)) || !tx.commit()) {
-        messages.showError(EmpText::SaveFailed);
+        messages.showError(store.database().failureText(EmpText::SaveFailed));
         return {EmpCheck::SaveFailed, EmpField::None};
     }
     return {};

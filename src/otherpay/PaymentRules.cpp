@@ -3,6 +3,7 @@
 #include "base/AppEnv.h"
 #include "base/MessageService.h"
 #include "base/TextHelpers.h"
+#include "db/Database.h"
 #include "otherpay/OtherPayStore.h"
 #include "otherpay/OtherPayTexts.h"
 #include "otherpay/OtherTax.h"
@@ -139,7 +140,7 @@ PaymentSaveResult SavePayment(OtherPayStore &store, const TaxRates &rates, Messa
         result.id = target.id;
     }
     if (!written) {
-        messages.showError(OtherPayText::SaveFailed);
+        messages.showError(store.database().failureText(OtherPayText::SaveFailed));
         result.check.check = PaymentCheck::SaveFailed;
     }
     return result;

@@ -104,6 +104,9 @@ TEST(CompactSafety, AConnectionOpenedBeforeTheCompactionCannotWriteIntoTheOldFil
         app.db().exec(QStringLiteral("insert into Dict_TaxType (TaxType) values ('旧连接')"));
     EXPECT_EQ(countOf(app.dbPath(), QStringLiteral("旧连接")), written ? 1 : 0);
     EXPECT_FALSE(written);
+    // The user is told what happened and what to do, not only that the file is read-only.
+    EXPECT_TRUE(app.db().lastError().startsWith(DatabaseReplacedMessage()))
+        << app.db().lastError().toStdString();
 }
 
 TEST(CompactSafety, ABusyFileIsLeftAloneWithAClearReason)

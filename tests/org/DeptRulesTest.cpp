@@ -2,6 +2,8 @@
 #include "TestApp.h"
 
 #include "base/MessageService.h"
+#include "base/Password.h"
+#include "db/CompactDatabase.h"
 #include "org/DepartmentStore.h"
 #include "org/DeptRules.h"
 
@@ -211,6 +213,15 @@ TEST_F(DeptRulesTest, FailingQueriesAreReportedAndBlockDeletion)
     messages.clear();
     EXPECT_EQ(DeleteDept(store, messages, QStringLiteral("0001")), DeptDeleteResult::InUse);
     EXPECT_EQ(messages.boxes().first().kind, Kind::Error);
+}
+
+TEST_F(DeptRulesTest, ASaveIntoAFileAnotherProgramReplacedSaysWhatToDo)
+{
+    // The file is compacted under the open connection, as a scheduled command-line run would.
+    ASSERT_TRUE(CompactDatabase(app.dbPath(), DatabasePassword()));
+    EXPECT_FALSE(add(QStringLiteral("0001"), QStringLiteral("财务部")).ok());
+    EXPECT_EQ(messages.texts(),
+              QStringList{DeptText::SaveFailed + u'\n' + DatabaseReplacedMessage()});
 }
 
 } // namespace
