@@ -1,41 +1,31 @@
 // corvane-cli emp import of 100,000 lines into an organisation of 100 departments: under 5 s.
 // The floor beside it is the same rows inserted through the raw sqlite3 API in one transaction.
 
-#include "base/Password.h"
-#include "db/Database.h"
-#include "db/Schema.h"
+#include "RawConnection.h"
+
 #include "org/EmployeeImport.h"
 
-#include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include "db/Collations.h"
-
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 namespace {
 
 constexpr int kLines = 100000;
 constexpr int kDepartments = 100;
 
+// A fresh database with the organisation's departments.
 QString freshDatabase(const QTemporaryDir &dir, const char *name)
 {
-    const QString path = dir.path() + u'/' + QString::fromLatin1(name);
-    Database db;
-    if (!db.create(path, DatabasePassword()) || !Schema::createDatabase(db)) {
-        qFatal("cannot create the database: %s", qPrintable(db.lastError()));
-    }
-    Transaction t(db);
-    for (int d = 1; d <= kDepartments; ++d) {
-        const QString code = QStringLiteral("%1").arg(d, 4, 10, QLatin1Char('0'));
-        db.exec(QStringLiteral("insert into Department (DeptID, DeptName, Remark, DeptLevel, "
-                               "FatherID, DeptLevelID, Deleted) values (?, ?, '', 1, '0000', ?, 0)"),
-                {code, QStringLiteral("部门%1").arg(d), QStringLiteral("0000") + code});
-    }
-    t.commit();
-    return path;
+    return bench::freshDatabase(dir, name, [](Database &db) {
+        Transaction t(db);
+        for (int d = 1; d <= kDepartments; ++d) {
+            const QString code = QStringLiteral("%1").arg(d, 4, 10, QLatin1Char('0'));
+            db.exec(QStringLiteral(
+                        "insert into Department (DeptID, DeptName, Remark, DeptLevel, "
+                        "FatherID, DeptLevelID, Deleted) values (?, ?, '', 1, '0000', ?, 0)"),
+                    {code, QStringLiteral("部门%1").arg(d), QStringLiteral("0000") + code});
+        }
+        t.commit();
+    });
 }
 
 QString writeCsv(const QTemporaryDir &dir)
@@ -46,13 +36,14 @@ QString writeCsv(const QTemporaryDir &dir)
     QByteArray text = "EmpID,EmpName,DeptID,IDCardNo,Sex,EmpType,Address,Tel\n";
     const QString surnames = QStringLiteral("王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗");
     for (int e = 0; e < kLines; ++e) {
-        text += QStringLiteral("E%1,%2某,%3,1101011980%4,男,中方,北京市海淀区某路%5号,010-12345678\n")
-                    .arg(e, 6, 10, QLatin1Char('0'))
-                    .arg(surnames[e % surnames.size()])
-                    .arg(e % kDepartments + 1, 4, 10, QLatin1Char('0'))
-                    .arg(e, 8, 10, QLatin1Char('0'))
-                    .arg(e % 500)
-                    .toUtf8();
+        text +=
+            QStringLiteral("E%1,%2某,%3,1101011980%4,男,中方,北京市海淀区某路%5号,010-12345678\n")
+                .arg(e, 6, 10, QLatin1Char('0'))
+                .arg(surnames[e % surnames.size()])
+                .arg(e % kDepartments + 1, 4, 10, QLatin1Char('0'))
+                .arg(e, 8, 10, QLatin1Char('0'))
+                .arg(e % 500)
+                .toUtf8();
     }
     f.write(text);
     return path;
@@ -64,7 +55,6 @@ void ImportLines(benchmark::State &state)
     const QString csv = writeCsv(dir);
     for (auto _ : state) {
         state.PauseTiming();
-        QFile::remove(dir.path() + QStringLiteral("/ours.mdb"));
         const QString path = freshDatabase(dir, "ours.mdb");
         Database db;
         db.open(path, DatabasePassword());
@@ -81,42 +71,23 @@ void ImportLines(benchmark::State &state)
 void RawInsert(benchmark::State &state)
 {
     QTemporaryDir dir;
-    for (auto _ : state) {
-        state.PauseTiming();
-        QFile::remove(dir.path() + QStringLiteral("/raw.mdb"));
-        const QByteArray path = QFile::encodeName(freshDatabase(dir, "raw.mdb"));
-        const QByteArray key = DatabasePassword().toUtf8();
-        sqlite3 *db = nullptr;
-        sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-        sqlite3_key(db, key.constData(), int(key.size()));
-        // The schema's code indexes use the program's collations.
-        RegisterCollations(db);
-        state.ResumeTiming();
-        sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
-        sqlite3_stmt *st = nullptr;
-        sqlite3_prepare_v2(db,
-                           "insert into Employee (EmpID, EmpName, DeptID, IDCardNo, Sex, EmpType, "
-                           "nationality, Address, Tel, EmpState, StartDate, Deleted) values "
-                           "(?, ?, ?, ?, '男', '中方', '中国', ?, '010-12345678', 1, '2005-03-15', 0)",
-                           -1, &st, nullptr);
-        for (int e = 0; e < kLines; ++e) {
+    const char *insert =
+        "insert into Employee (EmpID, EmpName, DeptID, IDCardNo, Sex, EmpType, nationality, "
+        "Address, Tel, EmpState, StartDate, Deleted) values "
+        "(?, ?, ?, ?, '男', '中方', '中国', ?, '010-12345678', 1, '2005-03-15', 0)";
+    bench::RawInsertFloor(
+        state, [&] { return freshDatabase(dir, "raw.mdb"); }, insert, kLines,
+        [](sqlite3_stmt *st, int e) {
             char id[16], dept[8], card[24];
             snprintf(id, sizeof id, "E%06d", e);
             snprintf(dept, sizeof dept, "%04d", e % kDepartments + 1);
             snprintf(card, sizeof card, "1101011980%08d", e);
-            sqlite3_bind_text(st, 1, id, -1, SQLITE_TRANSIENT);
-            sqlite3_bind_text(st, 2, "王某", -1, SQLITE_TRANSIENT);
-            sqlite3_bind_text(st, 3, dept, -1, SQLITE_TRANSIENT);
-            sqlite3_bind_text(st, 4, card, -1, SQLITE_TRANSIENT);
-            sqlite3_bind_text(st, 5, "北京市海淀区某路1号", -1, SQLITE_TRANSIENT);
-            sqlite3_step(st);
-            sqlite3_reset(st);
-        }
-        sqlite3_finalize(st);
-        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-        sqlite3_close(db);
-    }
-    state.SetItemsProcessed(state.iterations() * kLines);
+            bench::bindText(st, 1, id);
+            bench::bindText(st, 2, "王某");
+            bench::bindText(st, 3, dept);
+            bench::bindText(st, 4, card);
+            bench::bindText(st, 5, "北京市海淀区某路1号");
+        });
 }
 
 } // namespace

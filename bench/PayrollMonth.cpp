@@ -13,13 +13,12 @@
 // totals) on sheets of 100 and of 100,000 rows; the two should cost the same.
 
 #include "PayrollCompany.h"
+#include "RawConnection.h"
 
 #include "base/MessageService.h"
 #include "base/Money.h"
-#include "base/Password.h"
 #include "base/Progress.h"
 #include "db/Database.h"
-#include "db/Schema.h"
 #include "payroll/WageGeneration.h"
 #include "payroll/WagePosting.h"
 #include "payroll/WageSheet.h"
@@ -28,13 +27,8 @@
 #include "tax/TaxRates.h"
 
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include "db/Collations.h"
 
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 namespace {
 
@@ -46,40 +40,25 @@ using bench::kExtraItems;
 // then `texts` text values (the first one a distinct code), then amounts up to `columns`.
 double rawInsertMs(const QString &path, const char *sql, int texts, int columns, int rows)
 {
-    const QByteArray file = QFile::encodeName(path);
-    const QByteArray key = DatabasePassword().toUtf8();
-    sqlite3 *db = nullptr;
-    sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    sqlite3_key(db, key.constData(), int(key.size()));
-    // The schema's code indexes use the program's collations.
-    RegisterCollations(db);
+    bench::RawConnection db(path);
     QElapsedTimer timer;
     timer.start();
-    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
-    sqlite3_stmt *st = nullptr;
-    sqlite3_prepare_v2(db, sql, -1, &st, nullptr);
     const std::string text = "部门";
-    for (int i = 0; i < rows; ++i) {
-        const std::string id = "E" + std::to_string(100000 + i);
+    const bool inserted = db.insertRows(sql, rows, [&](sqlite3_stmt *st, int i) {
         sqlite3_bind_int(st, 1, 2005);
         sqlite3_bind_int(st, 2, 3);
-        sqlite3_bind_text(st, 3, id.c_str(), int(id.size()), SQLITE_TRANSIENT);
+        bench::bindText(st, 3, "E" + std::to_string(100000 + i));
         for (int c = 4; c < 3 + texts; ++c) {
-            sqlite3_bind_text(st, c, text.c_str(), int(text.size()), SQLITE_TRANSIENT);
+            bench::bindText(st, c, text);
         }
         for (int c = 3 + texts; c <= columns; ++c) {
             sqlite3_bind_int64(st, c, qint64(1000 + i % 5000) * 10000);
         }
-        if (sqlite3_step(st) != SQLITE_DONE) {
-            qFatal("raw insert failed: %s", sqlite3_errmsg(db));
-        }
-        sqlite3_reset(st);
+    });
+    if (!inserted) {
+        qFatal("raw insert failed: %s", db.error());
     }
-    sqlite3_finalize(st);
-    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-    const double ms = double(timer.nsecsElapsed()) / 1e6;
-    sqlite3_close(db);
-    return ms;
+    return double(timer.nsecsElapsed()) / 1e6;
 }
 
 // A wage row as generation writes it: period, state, employee, department and 19 amounts.

@@ -11,6 +11,7 @@
 //                   before the window opened. Target: under 300 MB.
 
 #include "PayrollCompany.h"
+#include "RawConnection.h"
 
 #include "base/AppEnv.h"
 #include "base/MessageService.h"
@@ -25,10 +26,7 @@
 #include <QScrollBar>
 #include <QTableView>
 
-#include "db/Collations.h"
-
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 #include <map>
 
@@ -74,13 +72,8 @@ struct OpenWindow
 
 double rawReadMs(const QString &path)
 {
-    const QByteArray file = QFile::encodeName(path);
-    const QByteArray key = DatabasePassword().toUtf8();
-    sqlite3 *db = nullptr;
-    sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_key(db, key.constData(), int(key.size()));
-    // The schema's code indexes use the program's collations.
-    RegisterCollations(db);
+    bench::RawConnection raw(path, SQLITE_OPEN_READONLY);
+    sqlite3 *db = raw.handle();
     QElapsedTimer timer;
     timer.start();
     sqlite3_stmt *st = nullptr;
@@ -100,7 +93,6 @@ double rawReadMs(const QString &path)
     }
     sqlite3_finalize(st);
     const double ms = double(timer.nsecsElapsed()) / 1e6;
-    sqlite3_close(db);
     benchmark::DoNotOptimize(sum);
     return ms;
 }
@@ -145,13 +137,15 @@ void LeaveEditedRow(benchmark::State &state)
     OpenWindow w(companyOf(rows));
     WageSheetModel *model = w.window.model();
     QTableView *grid = w.window.grid();
-    const int column = model->columnOfMoney(w.window.sheet().layout().indexOf(QStringLiteral("岗位工资")));
+    const int column =
+        model->columnOfMoney(w.window.sheet().layout().indexOf(QStringLiteral("岗位工资")));
     int i = 0;
     for (auto _ : state) {
         const int row = (i * 7919) % rows;
         state.PauseTiming();
         grid->setCurrentIndex(model->index(row, column));
-        model->setData(model->index(row, column), QVariant::fromValue(Money::fromYuan(400 + i % 300)));
+        model->setData(model->index(row, column),
+                       QVariant::fromValue(Money::fromYuan(400 + i % 300)));
         state.ResumeTiming();
         // Leaving the row: computed, written, totals moved, the grid told.
         grid->setCurrentIndex(model->index((row + 1) % rows, column));

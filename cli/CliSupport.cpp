@@ -71,6 +71,20 @@ int refuse(CliContext &ctx, const QString &text)
     return 2;
 }
 
+std::optional<CliOptions>
+parseSubCommand(CliContext &ctx, CliOptions all,
+                const std::function<CliOptions(const QString &sub)> &optionsOf)
+{
+    if (!ctx.parse(all)) {
+        return std::nullopt;
+    }
+    CliOptions options = optionsOf(all.positional().value(0));
+    if (!ctx.parse(options)) {
+        return std::nullopt;
+    }
+    return options;
+}
+
 bool parsePeriod(CliContext &ctx, const QString &year, const QString &month, int &y, int &m)
 {
     bool yearOk = false;

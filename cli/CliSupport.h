@@ -31,6 +31,13 @@ int refuse(CliContext &ctx, const QString &text);
 // Parses a year (1900..2500) and a month (1..12); prints the refusal and returns false.
 bool parsePeriod(CliContext &ctx, const QString &year, const QString &month, int &y, int &m);
 
+// Reads the options of a command with sub-commands: the sub-command, the first positional
+// argument (any option of `all` may stand before it), decides through `optionsOf` which options
+// are taken. Null when the arguments are refused; the command then returns 2.
+std::optional<CliOptions>
+parseSubCommand(CliContext &ctx, CliOptions all,
+                const std::function<CliOptions(const QString &sub)> &optionsOf);
+
 // Refuses options that are not in `known` (flags and options taking a value alike).
 bool onlyKnownOptions(CliContext &ctx, const QStringList &known);
 

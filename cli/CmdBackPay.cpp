@@ -82,6 +82,25 @@ struct Run
     CliMessages messages;
 };
 
+// The steps of every sub-command that goes on with the pending sheet: its arguments checked,
+// the database opened, the sheet read and refused when no back pay was started; then `fn`
+// (taking the sheet and its period) gives the exit code.
+template <typename Fn> int withSheet(Run &run, bool argumentsOk, Fn &&fn)
+{
+    if (!argumentsOk) {
+        return run.ctx.usageError();
+    }
+    if (!run.open()) {
+        return 1;
+    }
+    BackPaySheet sheet(run.db, run.rates, run.messages);
+    const auto period = run.sheetPeriod(sheet);
+    if (!period) {
+        return run.messages.exitCode();
+    }
+    return fn(sheet, *period);
+}
+
 // The months of a list of keys ("2005年3月,2005年4月"); refused when one is not a month.
 std::optional<BackPayMonths> monthsOf(Run &run, const QString &list)
 {
@@ -179,20 +198,20 @@ int months(Run &run, const QStringList &pos)
         return run.ctx.usageError();
     }
     const auto wanted = monthsOf(run, pos[1]);
-    if (!wanted || !run.open()) {
-        return wanted ? 1 : 2;
+    if (!wanted) {
+        return 2;
     }
-    BackPaySheet sheet(run.db, run.rates, run.messages);
-    const auto period = run.sheetPeriod(sheet);
-    if (!period || !sheet.checkMonths(*period, *wanted)) {
-        return run.messages.exitCode();
-    }
-    const auto after = sheet.syncMonths(*wanted);
-    if (!after) {
-        return run.messages.exitCode();
-    }
-    run.ctx.out << MonthKeys(*after).join(u',') << '\n';
-    return 0;
+    return withSheet(run, true, [&](BackPaySheet &sheet, const BackPayMonth &period) {
+        if (!sheet.checkMonths(period, *wanted)) {
+            return run.messages.exitCode();
+        }
+        const auto after = sheet.syncMonths(*wanted);
+        if (!after) {
+            return run.messages.exitCode();
+        }
+        run.ctx.out << MonthKeys(*after).join(u',') << '\n';
+        return 0;
+    });
 }
 
 int add(Run &run, const QStringList &pos)
@@ -200,30 +219,23 @@ int add(Run &run, const QStringList &pos)
     const bool company = run.opts.has(QStringLiteral("--company"));
     const bool dept = run.opts.has(QStringLiteral("--dept"));
     const bool emp = run.opts.has(QStringLiteral("--emp"));
-    if (pos.size() != 1 || int(company) + int(dept) + int(emp) != 1) {
-        return run.ctx.usageError();
-    }
-    if (!run.open()) {
-        return 1;
-    }
-    BackPaySheet sheet(run.db, run.rates, run.messages);
-    if (!run.sheetPeriod(sheet)) {
-        return run.messages.exitCode();
-    }
-    const BackPayStaff staff =
-        company ? BackPayStaff::company()
-        : dept  ? BackPayStaff::department(run.opts.value(QStringLiteral("--dept")).trimmed())
-                : BackPayStaff::employee(run.opts.value(QStringLiteral("--emp")).trimmed());
-    const auto added = sheet.add(staff);
-    if (!added) {
-        return run.messages.exitCode();
-    }
-    if (added->alreadyOnSheet) {
-        run.ctx.out << QStringLiteral("%1 已在补发工资表中\n").arg(added->empId);
-    } else {
-        run.ctx.out << QStringLiteral("已添加 %1 人\n").arg(added->rows);
-    }
-    return 0;
+    const bool argumentsOk = pos.size() == 1 && int(company) + int(dept) + int(emp) == 1;
+    return withSheet(run, argumentsOk, [&](BackPaySheet &sheet, const BackPayMonth &) {
+        const BackPayStaff staff =
+            company ? BackPayStaff::company()
+            : dept  ? BackPayStaff::department(run.opts.value(QStringLiteral("--dept")).trimmed())
+                    : BackPayStaff::employee(run.opts.value(QStringLiteral("--emp")).trimmed());
+        const auto added = sheet.add(staff);
+        if (!added) {
+            return run.messages.exitCode();
+        }
+        if (added->alreadyOnSheet) {
+            run.ctx.out << QStringLiteral("%1 已在补发工资表中\n").arg(added->empId);
+        } else {
+            run.ctx.out << QStringLiteral("已添加 %1 人\n").arg(added->rows);
+        }
+        return 0;
+    });
 }
 
 // The code of an employee on the sheet; refused when he is not on it.
@@ -243,29 +255,21 @@ std::optional<QString> onSheet(Run &run, BackPaySheet &sheet, const QString &emp
 
 int set(Run &run, const QStringList &pos)
 {
-    if (pos.size() != 4) {
-        return run.ctx.usageError();
-    }
-    if (!run.open()) {
-        return 1;
-    }
-    BackPaySheet sheet(run.db, run.rates, run.messages);
-    if (!run.sheetPeriod(sheet)) {
-        return run.messages.exitCode();
-    }
-    const auto month = sheetMonth(run, sheet, pos[2]);
-    if (!month) {
-        return run.messages.failed() ? 1 : 2;
-    }
-    const auto empId = onSheet(run, sheet, pos[1]);
-    if (!empId) {
-        return run.messages.exitCode();
-    }
-    const auto amount = sheet.readAmount(pos[3]);
-    if (!amount || !sheet.setBackPay(*empId, *month, *amount)) {
-        return run.messages.exitCode();
-    }
-    return 0;
+    return withSheet(run, pos.size() == 4, [&](BackPaySheet &sheet, const BackPayMonth &) {
+        const auto month = sheetMonth(run, sheet, pos[2]);
+        if (!month) {
+            return run.messages.failed() ? 1 : 2;
+        }
+        const auto empId = onSheet(run, sheet, pos[1]);
+        if (!empId) {
+            return run.messages.exitCode();
+        }
+        const auto amount = sheet.readAmount(pos[3]);
+        if (!amount || !sheet.setBackPay(*empId, *month, *amount)) {
+            return run.messages.exitCode();
+        }
+        return 0;
+    });
 }
 
 int column(Run &run, const QStringList &pos)
@@ -278,66 +282,48 @@ int column(Run &run, const QStringList &pos)
             given.append({QString::fromLatin1(name), change});
         }
     }
-    if (pos.size() != 2 || given.size() != 1) {
-        return run.ctx.usageError();
-    }
-    if (!run.open()) {
-        return 1;
-    }
-    BackPaySheet sheet(run.db, run.rates, run.messages);
-    if (!run.sheetPeriod(sheet)) {
-        return run.messages.exitCode();
-    }
-    const auto month = sheetMonth(run, sheet, pos[1]);
-    if (!month) {
-        return run.messages.failed() ? 1 : 2;
-    }
-    const auto amount = sheet.readAmount(run.opts.value(given.first().first));
-    if (!amount || !sheet.changeColumn(*month, given.first().second, *amount)) {
-        return run.messages.exitCode();
-    }
-    return 0;
+    const bool argumentsOk = pos.size() == 2 && given.size() == 1;
+    return withSheet(run, argumentsOk, [&](BackPaySheet &sheet, const BackPayMonth &) {
+        const auto month = sheetMonth(run, sheet, pos[1]);
+        if (!month) {
+            return run.messages.failed() ? 1 : 2;
+        }
+        const auto amount = sheet.readAmount(run.opts.value(given.first().first));
+        if (!amount || !sheet.changeColumn(*month, given.first().second, *amount)) {
+            return run.messages.exitCode();
+        }
+        return 0;
+    });
 }
 
 int remove(Run &run, const QStringList &pos)
 {
-    if (pos.size() != 2) {
-        return run.ctx.usageError();
-    }
-    if (!run.open()) {
-        return 1;
-    }
-    BackPaySheet sheet(run.db, run.rates, run.messages);
-    if (!run.sheetPeriod(sheet)) {
-        return run.messages.exitCode();
-    }
-    const auto empId = onSheet(run, sheet, pos[1]);
-    if (!empId || !sheet.remove(*empId)) {
-        return run.messages.exitCode();
-    }
-    return 0;
+    return withSheet(run, pos.size() == 2, [&](BackPaySheet &sheet, const BackPayMonth &) {
+        const auto empId = onSheet(run, sheet, pos[1]);
+        if (!empId || !sheet.remove(*empId)) {
+            return run.messages.exitCode();
+        }
+        return 0;
+    });
 }
 
-int show(Run &run, const QStringList &pos)
+// Prints the sheet's view; 1 when it cannot be read.
+int printSheet(Run &run, BackPaySheet &sheet, bool csv)
 {
-    if (pos.size() != 1) {
-        return run.ctx.usageError();
-    }
-    if (!run.open()) {
-        return 1;
-    }
-    BackPaySheet sheet(run.db, run.rates, run.messages);
-    const auto period = run.sheetPeriod(sheet);
-    if (!period) {
-        return run.messages.exitCode();
-    }
     const auto months = sheet.months();
     const auto grid = months ? sheet.view() : std::nullopt;
     if (!grid) {
         return 1;
     }
-    printGrid(run.ctx, *grid, run.opts.has(QStringLiteral("--csv")), *months);
+    printGrid(run.ctx, *grid, csv, *months);
     return 0;
+}
+
+int show(Run &run, const QStringList &pos)
+{
+    return withSheet(run, pos.size() == 1, [&](BackPaySheet &sheet, const BackPayMonth &) {
+        return printSheet(run, sheet, run.opts.has(QStringLiteral("--csv")));
+    });
 }
 
 int post(Run &run, const QStringList &pos)
@@ -397,13 +383,7 @@ int query(Run &run, const QStringList &pos)
     if (answer.pending) {
         // The window opens the pending sheet of the period instead.
         BackPaySheet sheet(run.db, run.rates, run.messages);
-        const auto months = sheet.months();
-        const auto grid = months ? sheet.view() : std::nullopt;
-        if (!grid) {
-            return 1;
-        }
-        printGrid(run.ctx, *grid, csv, *months);
-        return 0;
+        return printSheet(run, sheet, csv);
     }
     return CliSupport::refuse(run.ctx, BackPayText::noBackPayOf(year, month));
 }
@@ -422,21 +402,16 @@ int discard(Run &run, const QStringList &pos)
 
 int backPay(CliContext &ctx)
 {
-    // The sub-command decides which options are taken; it is found among the positional
-    // arguments first.
-    CliOptions any(
+    const CliOptions any(
         {"--db", "--months", "--dept", "--emp", "--set", "--add", "--subtract", "--date"},
         {"--company", "--csv"});
-    if (!ctx.parse(any)) {
+    const auto opts = CliSupport::parseSubCommand(ctx, any, subOptions);
+    if (!opts) {
         return 2;
     }
-    const QString sub = any.positional().value(0);
-    CliOptions opts = subOptions(sub);
-    if (!ctx.parse(opts)) {
-        return 2;
-    }
-    const QStringList &pos = opts.positional();
-    Run run(ctx, opts);
+    const QStringList &pos = opts->positional();
+    const QString sub = pos.value(0);
+    Run run(ctx, *opts);
     using Handler = int (*)(Run &, const QStringList &);
     static const QList<std::pair<QString, Handler>> subs{
         {"start", start},   {"months", months},  {"add", add},   {"set", set},

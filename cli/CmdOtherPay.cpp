@@ -143,6 +143,26 @@ TaxRates ratesFor(Database &db, const QString &taxType)
     return rates;
 }
 
+// Saves the command line's values over `shown` (what the panel holds) with the window's checks
+// and tax; `saved` reports the saved payment.
+template <typename Saved>
+int save(CliContext &ctx, const CliOptions &opts, Database &db, const PaymentInput &shown,
+         const PaymentTarget &target, Saved &&saved)
+{
+    const auto input = readInput(ctx, opts, db, shown);
+    if (!input) {
+        return 2;
+    }
+    OtherPayStore store(db);
+    StderrMessageService messages;
+    const TaxRates rates = ratesFor(db, input->taxType);
+    const PaymentSaveResult r = SavePayment(store, rates, messages, target, *input);
+    if (r.ok()) {
+        saved(r);
+    }
+    return saveExit(r);
+}
+
 int add(CliContext &ctx, const CliOptions &opts, const QStringList &pos)
 {
     if (pos.size() != 4) {
@@ -171,18 +191,9 @@ int add(CliContext &ctx, const CliOptions &opts, const QStringList &pos)
     }
     PaymentInput empty;
     empty.taxDate = Today();
-    const auto input = readInput(ctx, opts, db, empty);
-    if (!input) {
-        return 2;
-    }
-    StderrMessageService messages;
-    const TaxRates rates = ratesFor(db, input->taxType);
     const PaymentTarget target{year, month, 0, person->first()};
-    const PaymentSaveResult r = SavePayment(store, rates, messages, target, *input);
-    if (r.ok()) {
-        ctx.out << r.id << '\n';
-    }
-    return saveExit(r);
+    return save(ctx, opts, db, empty, target,
+                [&](const PaymentSaveResult &r) { ctx.out << r.id << '\n'; });
 }
 
 QList<QStringList> listRows(const QList<OtherPayment> &payments)
@@ -230,22 +241,12 @@ int list(CliContext &ctx, const CliOptions &opts, const QStringList &pos)
     return 0;
 }
 
-// The payment a command names by its ID; an empty list when there is none.
-std::optional<QList<OtherPayment>> payment(CliContext &ctx, Database &db, const QString &idText)
-{
-    bool ok = false;
-    const qint64 id = idText.toLongLong(&ok);
-    if (!ok) {
-        return QList<OtherPayment>();
-    }
-    const auto found = OtherPayStore(db).byId(id);
-    if (!found) {
-        ctx.err << OtherPayText::OpenFailed << '\n';
-    }
-    return found;
-}
-
-int edit(CliContext &ctx, const CliOptions &opts, const QStringList &pos)
+// The steps of the commands on one payment named by its ID: the database opened, the payment
+// found (refused with `nothing` when there is none, or the ID is not a number); then `fn` goes
+// on with it.
+template <typename Fn>
+int withPayment(CliContext &ctx, const CliOptions &opts, const QStringList &pos,
+                const QString &nothing, Fn &&fn)
 {
     if (pos.size() != 2) {
         return usage(ctx);
@@ -254,86 +255,76 @@ int edit(CliContext &ctx, const CliOptions &opts, const QStringList &pos)
     if (!openDb(ctx, opts, db)) {
         return 1;
     }
-    const auto found = payment(ctx, db, pos[1]);
+    bool ok = false;
+    const qint64 id = pos[1].toLongLong(&ok);
+    const auto found = ok ? OtherPayStore(db).byId(id) : QList<OtherPayment>();
     if (!found) {
+        ctx.err << OtherPayText::OpenFailed << '\n';
         return 1;
     }
     if (found->isEmpty()) {
-        return CliSupport::refuse(ctx, OtherPayText::NothingToEdit);
+        return CliSupport::refuse(ctx, nothing);
     }
-    // The panel as it shows the row.
-    const OtherPayment &p = found->first();
+    return fn(db, found->first());
+}
+
+// The panel as it shows a stored payment.
+PaymentInput shownOf(const OtherPayment &p)
+{
     PaymentInput shown;
     shown.taxType = p.taxType;
     shown.incomeText = FormatMoney(p.income);
     shown.deductionText = FormatMoney(p.minusFare);
     shown.taxDate = p.taxDate.isEmpty() ? Today() : QDate::fromString(p.taxDate, Qt::ISODate);
     shown.taxNumber = p.taxNumber;
-    const auto input = readInput(ctx, opts, db, shown);
-    if (!input) {
-        return 2;
-    }
-    OtherPayStore store(db);
-    StderrMessageService messages;
-    const TaxRates rates = ratesFor(db, input->taxType);
-    const PaymentSaveResult r =
-        SavePayment(store, rates, messages, PaymentTarget{p.taxYear, p.taxMonth, p.id, {}}, *input);
-    if (r.ok()) {
-        ctx.out << "已修改 " << p.id << '\n';
-    }
-    return saveExit(r);
+    return shown;
+}
+
+int edit(CliContext &ctx, const CliOptions &opts, const QStringList &pos)
+{
+    const auto edited = [&](Database &db, const OtherPayment &p) {
+        return save(ctx, opts, db, shownOf(p), PaymentTarget{p.taxYear, p.taxMonth, p.id, {}},
+                    [&](const PaymentSaveResult &) { ctx.out << "已修改 " << p.id << '\n'; });
+    };
+    return withPayment(ctx, opts, pos, OtherPayText::NothingToEdit, edited);
 }
 
 int remove(CliContext &ctx, const CliOptions &opts, const QStringList &pos)
 {
-    if (pos.size() != 2) {
-        return usage(ctx);
-    }
-    Database db;
-    if (!openDb(ctx, opts, db)) {
-        return 1;
-    }
-    const auto found = payment(ctx, db, pos[1]);
-    if (!found) {
-        return 1;
-    }
-    if (found->isEmpty()) {
-        return CliSupport::refuse(ctx, OtherPayText::NothingToDelete);
-    }
-    OtherPayStore store(db);
-    StderrMessageService messages;
-    if (!DeletePayment(store, messages, found->first().id)) {
-        return 1;
-    }
-    ctx.out << "已删除 " << found->first().id << '\n';
-    return 0;
+    const auto deleted = [&](Database &db, const OtherPayment &p) {
+        OtherPayStore store(db);
+        StderrMessageService messages;
+        if (!DeletePayment(store, messages, p.id)) {
+            return 1;
+        }
+        ctx.out << "已删除 " << p.id << '\n';
+        return 0;
+    };
+    return withPayment(ctx, opts, pos, OtherPayText::NothingToDelete, deleted);
 }
 
 int otherPay(CliContext &ctx)
 {
-    // The sub-command decides which options are taken; it is found among the positional
-    // arguments first (any option of the group may stand before it).
-    CliOptions any(QStringList{QStringLiteral("--db")} + kInputOptions, {QStringLiteral("--csv")});
-    if (!ctx.parse(any)) {
+    // Any option of the group may stand before the sub-command.
+    const CliOptions any(QStringList{QStringLiteral("--db")} + kInputOptions,
+                         {QStringLiteral("--csv")});
+    const auto opts = CliSupport::parseSubCommand(ctx, any, subOptions);
+    if (!opts) {
         return 2;
     }
-    const QString sub = any.positional().value(0);
-    CliOptions opts = subOptions(sub);
-    if (!ctx.parse(opts)) {
-        return 2;
-    }
-    const QStringList &pos = opts.positional();
+    const QStringList &pos = opts->positional();
+    const QString sub = pos.value(0);
     if (sub == QLatin1String("add")) {
-        return add(ctx, opts, pos);
+        return add(ctx, *opts, pos);
     }
     if (sub == QLatin1String("list")) {
-        return list(ctx, opts, pos);
+        return list(ctx, *opts, pos);
     }
     if (sub == QLatin1String("edit")) {
-        return edit(ctx, opts, pos);
+        return edit(ctx, *opts, pos);
     }
     if (sub == QLatin1String("delete")) {
-        return remove(ctx, opts, pos);
+        return remove(ctx, *opts, pos);
     }
     return usage(ctx);
 }

@@ -49,7 +49,7 @@ std::optional<BackPayQueryStatement> BackPayQuerySql(Database &db, const BackPay
                  "group by EmpId) l on l.EmpId = p.EmpId "
                  "join Employee e on e.EmpID = p.EmpId "
                  "join Department d on d.DeptID = e.DeptID "
-                 "order by d.DeptName, p.EmpId")
+                 "order by d.DeptName collate PINYIN, p.EmpId")
                  .arg(QuoteIdent(deptColumn()), QuoteIdent(nameColumn()), QuoteIdent(empIdColumn()),
                       monthColumns.join(QStringLiteral(", ")), QuoteIdent(totalColumn()),
                       QuoteIdent(taxColumn()), QuoteIdent(netColumn()),

@@ -31,7 +31,7 @@ QString BackPayViewSql(const BackPayMonths &months, bool oneEmployee)
     select << sumOf(taxes) + QStringLiteral(" as ") + QuoteIdent(taxColumn());
     select << sumOf(backPay) + QStringLiteral(" - ") + sumOf(taxes) + QStringLiteral(" as ") +
                   QuoteIdent(netColumn());
-    return QStringLiteral("select %1 from ReissueTemp%2 order by %3, %4")
+    return QStringLiteral("select %1 from ReissueTemp%2 order by %3 collate PINYIN, %4")
         .arg(select.join(QStringLiteral(", ")),
              oneEmployee ? QStringLiteral(" where %1 = ?").arg(QuoteIdent(empIdColumn()))
                          : QString(),

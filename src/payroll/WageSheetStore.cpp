@@ -129,7 +129,7 @@ std::optional<std::vector<WageRow>> WageSheetStore::readRows(const WageSheetLayo
         sql += QStringLiteral(" and WageTimes = ?");
         params << run;
     }
-    sql += QStringLiteral(" order by DeptName, EmpId");
+    sql += QStringLiteral(" order by DeptName collate PINYIN, EmpId");
 
     Statement st = m_db.prepare(sql);
     if (!st.isValid() || !st.bindAll(params)) {
@@ -168,7 +168,7 @@ std::optional<std::vector<SheetEmployee>> WageSheetStore::sheetEmployees(bool wi
         sql += QStringLiteral(" and a.DeptID <> ?");
         params << kTempDeptId;
     }
-    sql += QStringLiteral(" order by b.DeptName, a.EmpName");
+    sql += QStringLiteral(" order by b.DeptName collate PINYIN, a.EmpName collate PINYIN");
     Statement st = m_db.prepare(sql);
     if (!st.isValid() || !st.bindAll(params)) {
         return std::nullopt;

@@ -41,7 +41,7 @@ struct QueryRun
 
 // How a query orders by a department or employee name: in pinyin order, as the clerk reads
 // the names.
-inline const QString kByName = QString();
+inline const QString kByName = QStringLiteral(" collate PINYIN");
 
 // A statement whose rows come in the order `orderBy` names, followed by one total row, as
 // one statement (the workbook gets both). `rows` and `total` are the two arms without their

@@ -56,16 +56,17 @@ TEST(BackPayQuery, OneRowPerEmployeeWithAColumnPerMonthInTimeOrder)
     EXPECT_EQ(names, QStringList({"部门", "姓名", "员工编号", "2005年9月", "2005年10月",
                                   "合计补发工资", "扣税", "实际补发"}));
     ASSERT_EQ(grid->rowCount(), 2);
-    EXPECT_EQ(grid->text(0, QStringLiteral("部门")), QStringLiteral("一部"));
-    EXPECT_EQ(grid->text(0, QStringLiteral("姓名")), QStringLiteral("张三"));
-    EXPECT_EQ(grid->money(0, QStringLiteral("2005年9月")), M("40"));
-    EXPECT_EQ(grid->money(0, QStringLiteral("2005年10月")), M("100"));
-    EXPECT_EQ(grid->money(0, QStringLiteral("合计补发工资")), M("140"));
-    EXPECT_EQ(grid->money(0, QStringLiteral("扣税")), M("12.5"));
-    EXPECT_EQ(grid->money(0, QStringLiteral("实际补发")), M("127.5"));
-    EXPECT_EQ(grid->text(1, QStringLiteral("员工编号")), QStringLiteral("B1"));
-    EXPECT_EQ(grid->money(1, QStringLiteral("2005年10月")), M("0"));
-    EXPECT_EQ(grid->money(1, QStringLiteral("实际补发")), M("63"));
+    // By department name in pinyin order: 二部 (er) before 一部 (yi).
+    EXPECT_EQ(grid->text(0, QStringLiteral("员工编号")), QStringLiteral("B1"));
+    EXPECT_EQ(grid->money(0, QStringLiteral("2005年10月")), M("0"));
+    EXPECT_EQ(grid->money(0, QStringLiteral("实际补发")), M("63"));
+    EXPECT_EQ(grid->text(1, QStringLiteral("部门")), QStringLiteral("一部"));
+    EXPECT_EQ(grid->text(1, QStringLiteral("姓名")), QStringLiteral("张三"));
+    EXPECT_EQ(grid->money(1, QStringLiteral("2005年9月")), M("40"));
+    EXPECT_EQ(grid->money(1, QStringLiteral("2005年10月")), M("100"));
+    EXPECT_EQ(grid->money(1, QStringLiteral("合计补发工资")), M("140"));
+    EXPECT_EQ(grid->money(1, QStringLiteral("扣税")), M("12.5"));
+    EXPECT_EQ(grid->money(1, QStringLiteral("实际补发")), M("127.5"));
 }
 
 TEST(BackPayQuery, APeriodWithoutPostedBackPayHasNoQuery)

@@ -272,17 +272,19 @@ TEST_F(BackPaySheetTest, ViewShowsTaxesAndTotalsByDepartmentAndCode)
     const auto view = m_sheet.view();
     ASSERT_TRUE(view.has_value());
     ASSERT_EQ(view->rowCount(), 3);
-    EXPECT_EQ(view->text(0, QStringLiteral("员工编号")), QStringLiteral("A1"));
-    EXPECT_EQ(view->text(1, QStringLiteral("员工编号")), QStringLiteral("A2"));
-    EXPECT_EQ(view->text(2, QStringLiteral("部门")), QStringLiteral("二部"));
+    // Departments in pinyin order: 二部 (er) before 一部 (yi), whatever their character codes
+    // say; within one department by code.
+    EXPECT_EQ(view->text(0, QStringLiteral("部门")), QStringLiteral("二部"));
+    EXPECT_EQ(view->text(1, QStringLiteral("员工编号")), QStringLiteral("A1"));
+    EXPECT_EQ(view->text(2, QStringLiteral("员工编号")), QStringLiteral("A2"));
     // March: the example, 25.00. April: 2100 taxed, 100 more: (600 x 10% - 25) - (500 x 5%)
     // = 35 - 25 = 10.00.
-    EXPECT_EQ(view->money(0, QStringLiteral("2005年3月应税工资补税")), M("25"));
-    EXPECT_EQ(view->money(0, QStringLiteral("2005年4月应税工资补税")), M("10"));
-    EXPECT_EQ(view->money(0, QStringLiteral("合计补发工资")), M("400"));
-    EXPECT_EQ(view->money(0, QStringLiteral("扣税")), M("35"));
-    EXPECT_EQ(view->money(0, QStringLiteral("实际补发")), M("365"));
-    EXPECT_EQ(view->money(1, QStringLiteral("合计补发工资")), M("0"));
+    EXPECT_EQ(view->money(1, QStringLiteral("2005年3月应税工资补税")), M("25"));
+    EXPECT_EQ(view->money(1, QStringLiteral("2005年4月应税工资补税")), M("10"));
+    EXPECT_EQ(view->money(1, QStringLiteral("合计补发工资")), M("400"));
+    EXPECT_EQ(view->money(1, QStringLiteral("扣税")), M("35"));
+    EXPECT_EQ(view->money(1, QStringLiteral("实际补发")), M("365"));
+    EXPECT_EQ(view->money(2, QStringLiteral("合计补发工资")), M("0"));
 
     // Shown: 部门, 姓名, 员工编号, the months' back pay, the three totals.
     QStringList shown;
@@ -293,8 +295,8 @@ TEST_F(BackPaySheetTest, ViewShowsTaxesAndTotalsByDepartmentAndCode)
     }
     EXPECT_EQ(shown, QStringList({"部门", "姓名", "员工编号", "2005年3月补发工资",
                                   "2005年4月补发工资", "合计补发工资", "扣税", "实际补发"}));
-    EXPECT_EQ(view->find(QStringLiteral("A2")), 1);
-    EXPECT_EQ(view->find(QStringLiteral("赵")), 2);
+    EXPECT_EQ(view->find(QStringLiteral("A2")), 2);
+    EXPECT_EQ(view->find(QStringLiteral("赵")), 0);
     EXPECT_EQ(view->find(QStringLiteral("X")), -1);
 }
 

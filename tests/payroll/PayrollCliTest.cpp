@@ -94,9 +94,12 @@ TEST_F(PayrollCli, AMonthFromItemsToTheLedger)
 
     const CliRun ledger = cli({"ledger", "list", "2005", "3"});
     ASSERT_EQ(ledger.code, 0) << ledger.err.toStdString();
-    EXPECT_EQ(ledger.out.count(u'\n'), 5); // E1's wage and bonus, E2, T1
-    const auto wage = ledger.fields(1);
-    EXPECT_EQ(wage.value("ID"), QStringLiteral("1"));
+    EXPECT_EQ(ledger.out.count(u'\n'), 5); // E2, E1's wage and bonus, T1
+    // The sheet was made in the order of the names as a clerk reads them: 李四 (li) before
+    // 张三 (zhang), though 张 has the lower character code.
+    EXPECT_EQ(ledger.fields(1).value("EmpName"), QStringLiteral("李四"));
+    const auto wage = ledger.fields(2);
+    EXPECT_EQ(wage.value("ID"), QStringLiteral("2"));
     EXPECT_EQ(wage.value("TaxType"), QStringLiteral("工资所得税"));
     EXPECT_EQ(wage.value("EmpName"), QStringLiteral("张三"));
     EXPECT_EQ(wage.value("Income"), QStringLiteral("3500.00"));
@@ -104,7 +107,7 @@ TEST_F(PayrollCli, AMonthFromItemsToTheLedger)
     EXPECT_EQ(wage.value("TaxRate"), QStringLiteral("0.15"));
     EXPECT_EQ(wage.value("TaxMoney"), QStringLiteral("280.00"));
     EXPECT_EQ(wage.value("TaxDate"), QStringLiteral("2005-04-05"));
-    const auto bonusRow = ledger.fields(2);
+    const auto bonusRow = ledger.fields(3);
     EXPECT_EQ(bonusRow.value("TaxType"), QStringLiteral("一次性奖金"));
     EXPECT_EQ(bonusRow.value("MinusFare"), QStringLiteral("0.00"));
     EXPECT_EQ(bonusRow.value("TaxMoney"), QStringLiteral("825.00"));

@@ -144,6 +144,17 @@ TEST_F(Generation, AFreshSheetHasEveryoneInServiceButTemporaryStaff)
     EXPECT_EQ(progress.steps, 2);
 }
 
+TEST_F(Generation, AFreshSheetListsDepartmentsAndNamesInPinyinOrder)
+{
+    // 二 (er) before 一 (yi) and 李 (li) before 张 (zhang): the reverse of their character codes.
+    OrgFixture::addEmp(db(), QStringLiteral("E4"), QStringLiteral("李白"), QStringLiteral("0001"));
+    ASSERT_EQ(generate(2005, 3, {1, false}, false), 1);
+    const auto r = db().query(QStringLiteral("select EmpId from Wage order by WageID"));
+    ASSERT_TRUE(r && r->rowCount() == 3);
+    EXPECT_EQ((QStringList{r->text(0, 0), r->text(1, 0), r->text(2, 0)}),
+              (QStringList{"E2", "E4", "E1"}));
+}
+
 TEST_F(Generation, ContinuingWritesNothing)
 {
     addWageRow(db(), 2005, 3, QStringLiteral("E1"), QStringLiteral("部门一"), false);

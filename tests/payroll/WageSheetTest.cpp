@@ -89,6 +89,17 @@ TEST_F(Sheet, ShowsTheRowsByDepartmentAndCodeWithTheTotalsRowLast)
     EXPECT_FALSE(model.isHiddenColumn(column("应发工资")));
 }
 
+TEST_F(Sheet, DepartmentsComeInPinyinOrderAndCodesInTheirPlainOrder)
+{
+    // 财 (cai) before 生 (sheng), though 生 has the lower character code; E10 before E2.
+    for (const auto &[code, dept] : {std::pair{"E9", "生产部"}, {"E2", "财务部"}, {"E10", "财务部"}}) {
+        addWageRow(db(), 2005, 4, QString::fromUtf8(code), QString::fromUtf8(dept), false);
+    }
+    ASSERT_TRUE(sheet.load(2005, 4, 1));
+    model.reload();
+    EXPECT_EQ(firstColumn(WageSheetModel::EmpId), (QStringList{"E10", "E2", "E9", ""}));
+}
+
 TEST_F(Sheet, EditingAnAmountRecomputesTheRowAndMovesTheTotals)
 {
     ASSERT_TRUE(sheet.load(2005, 3, 1));

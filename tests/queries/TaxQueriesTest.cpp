@@ -112,6 +112,16 @@ TEST_F(TaxQueriesTest, PayoutWithoutEmployeeListsTheMonthByNameThenDate)
     EXPECT_TRUE(asked.isEmpty());
 }
 
+TEST_F(TaxQueriesTest, PayoutNamesComeInPinyinOrder)
+{
+    // 李 (li) sorts before 张 (zhang) and 赵 (zhao) though its character code lies between.
+    QueryFixture::addLedger(db(), {2005, 3, "工资所得税", "E2", "李四", yuan("2000"), yuan("20"),
+                                   yuan("1680"), "2005-03-31"});
+    const QueryRun run = payout("3", "", "");
+    ASSERT_TRUE(run.ok());
+    EXPECT_EQ(column(*run.grid, 1), (QStringList{"李四", "张三", "张三", "赵六", ""}));
+}
+
 TEST_F(TaxQueriesTest, PayoutOfOneEmployee)
 {
     const QueryRun run = payout("3", "e1", "赵");

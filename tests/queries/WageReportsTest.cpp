@@ -199,6 +199,22 @@ TEST_F(WageReportsTest, BankListOneLinePerWageRowOnlyForKnownEmployees)
     EXPECT_EQ(row(g, 5), (QStringList{" ", kTotal, " ", "10324.50", " ", "  "}));
 }
 
+TEST_F(WageReportsTest, DepartmentsComeInPinyinOrder)
+{
+    // 集 (ji) sorts between 财 (cai) and 销 (xiao), though its character code is above both.
+    QueryFixture::addWage(db(), {2005, 1, "E5", "张丽", "集团办", {{"实发工资", yuan("10")}}});
+    const QStringList expected{"财务部", "集团办", "销售部", "销售部", "销售部北区", kTotal};
+    const QueryRun list = report(WageReport::WageList, "2005", "1");
+    ASSERT_TRUE(list.ok());
+    EXPECT_EQ(column(*list.grid, 0), expected);
+    const QueryRun sums = report(WageReport::DeptSums, "2005", "1");
+    ASSERT_TRUE(sums.ok());
+    EXPECT_EQ(column(*sums.grid, 0), (QStringList{"财务部", "集团办", "销售部", "销售部北区", kTotal}));
+    const QueryRun bank = report(WageReport::BankList, "2005", "1");
+    ASSERT_TRUE(bank.ok());
+    EXPECT_EQ(column(*bank.grid, 1), expected);
+}
+
 class PersonalWageTest : public WageReportsTest
 {
 protected:

@@ -1,8 +1,6 @@
-#include "QuerySample.h"
-#include "TestApp.h"
+#include "QueryWindowFixture.h"
 
 #include "base/AppEnv.h"
-#include "base/MessageService.h"
 #include "base/Settings.h"
 #include "queries/ui/AnnualTaxWindow.h"
 #include "queries/ui/HighIncomeWindow.h"
@@ -16,48 +14,16 @@
 #include <QSpinBox>
 #include <QtTest>
 
-class TaxQueryWindowsTest : public QObject
+class TaxQueryWindowsTest : public QObject, private QueryWindowFixture
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<TestApp> app;
-    ScriptedMessageService messages;
-    RecordingFileOpener opener;
-
-    static QString cell(const ResultView *view, int row, int column)
-    {
-        return view->model()->index(row, column).data().toString();
-    }
-    static int columnOf(const ResultView *view, const char *name)
-    {
-        for (int c = 0; c < view->model()->columnCount(); ++c) {
-            if (view->model()->headerData(c, Qt::Horizontal).toString() == QLatin1String(name)) {
-                return c;
-            }
-        }
-        return -1;
-    }
-    static void shoot(QWidget &w, const char *name)
-    {
-        if (qEnvironmentVariableIsSet("CORVANE_SCREENSHOTS")) {
-            w.resize(1100, 420);
-            w.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&w));
-            w.grab().save(qEnvironmentVariable("CORVANE_SCREENSHOTS") + u'/' +
-                          QString::fromUtf8(name) + QStringLiteral(".png"));
-        }
-    }
+public:
+    TaxQueryWindowsTest() : QueryWindowFixture(1100) {}
 
 private slots:
-    void init()
-    {
-        app = std::make_unique<TestApp>();
-        AddQuerySample(app->db());
-        messages.clear();
-        opener.opened.clear();
-    }
-    void cleanup() { app.reset(); }
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
 
     void highIncomeTakesDigitsOnlyAndTotalsItsRows()
     {

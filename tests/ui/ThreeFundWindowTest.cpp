@@ -1,9 +1,6 @@
-#include "QuerySample.h"
-#include "TestApp.h"
+#include "QueryWindowFixture.h"
 
 #include "base/AppEnv.h"
-#include "base/MessageService.h"
-#include "queries/ui/ResultView.h"
 #include "queries/ui/ThreeFundWindow.h"
 #include "widgets/BaseWindows.h"
 
@@ -13,24 +10,13 @@
 #include <QTabWidget>
 #include <QtTest>
 
-class ThreeFundWindowTest : public QObject
+class ThreeFundWindowTest : public QObject, private QueryWindowFixture
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<TestApp> app;
-    ScriptedMessageService messages;
-    RecordingFileOpener opener;
-
 private slots:
-    void init()
-    {
-        app = std::make_unique<TestApp>();
-        AddQuerySample(app->db());
-        messages.clear();
-        opener.opened.clear();
-    }
-    void cleanup() { app.reset(); }
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
 
     void threeTabsFromOneQueryAndTheShownTabExported()
     {

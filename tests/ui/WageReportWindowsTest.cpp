@@ -1,8 +1,6 @@
-#include "QuerySample.h"
-#include "TestApp.h"
+#include "QueryWindowFixture.h"
 
 #include "base/AppEnv.h"
-#include "base/MessageService.h"
 #include "org/ui/EmployeePickerDialog.h"
 #include "queries/ResultGridModel.h"
 #include "queries/ui/BankPaymentWindow.h"
@@ -22,45 +20,13 @@
 #include <QTableWidget>
 #include <QtTest>
 
-class WageReportWindowsTest : public QObject
+class WageReportWindowsTest : public QObject, private QueryWindowFixture
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<TestApp> app;
-    ScriptedMessageService messages;
-    RecordingFileOpener opener;
-
-    static QStringList rowTexts(const ResultView *view, int row)
-    {
-        QStringList texts;
-        const auto *model = view->model();
-        for (int c = 0; c < model->columnCount(); ++c) {
-            texts << model->index(row, c).data().toString();
-        }
-        return texts;
-    }
-
-    static void shoot(QWidget &w, const char *name)
-    {
-        if (qEnvironmentVariableIsSet("CORVANE_SCREENSHOTS")) {
-            w.resize(980, 420);
-            w.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&w));
-            w.grab().save(qEnvironmentVariable("CORVANE_SCREENSHOTS") + u'/' +
-                          QString::fromUtf8(name) + QStringLiteral(".png"));
-        }
-    }
-
 private slots:
-    void init()
-    {
-        app = std::make_unique<TestApp>();
-        AddQuerySample(app->db());
-        messages.clear();
-        opener.opened.clear();
-    }
-    void cleanup() { app.reset(); }
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
 
     void wageListShowsTheMonthAndExportsIt()
     {

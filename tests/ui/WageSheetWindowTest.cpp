@@ -156,11 +156,13 @@ private slots:
         t.w.action(QStringLiteral("工资生成(&P)"))->trigger();
         QCOMPARE(t.progress.begun, 1);
 
-        // The three regular employees by department and code, then the totals row; the
-        // temporary staff enter only by hand.
+        // The three regular employees by department (财务部 before 生产部: pinyin, not
+        // character codes) and code, then the totals row; the temporary staff enter only by
+        // hand.
         QCOMPARE(t.model().rowCount(), 4);
         QCOMPARE(t.w.countLabel()->text(), QStringLiteral("3"));
-        QCOMPARE(t.cell(0, QStringLiteral("姓名")), QStringLiteral("李四"));
+        QCOMPARE(t.cell(0, QStringLiteral("姓名")), QStringLiteral("张三"));
+        QCOMPARE(t.cell(1, QStringLiteral("姓名")), QStringLiteral("李四"));
         QCOMPARE(t.cell(3, QStringLiteral("部门名称")), QStringLiteral("合计"));
         QCOMPARE(t.cell(t.rowOf(QStringLiteral("王五")), QStringLiteral("减除费用")),
                  QStringLiteral("4000.00"));
