@@ -3,25 +3,16 @@
 
 #include "BackPayFixture.h"
 
+#include "CliRunner.h"
 #include "OrgFixture.h"
 #include "TestApp.h"
 #include "db/Database.h"
-
-#include <QFileInfo>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
 using namespace BackPayFixture;
 
 namespace {
-
-struct CliRun
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
 
 // 一部 with A1 and A2, temporary staff T1; March wages 2000.00 taxable (deduction 1600.00),
 // April 1500.00 (below the deduction), May the pay period: all posted.
@@ -30,10 +21,6 @@ class BackPayCliTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_cli = QStringLiteral(CORVANE_CLI);
-        if (!QFileInfo::exists(m_cli)) {
-            GTEST_SKIP() << "corvane-cli not built";
-        }
         Database &db = app.db();
         OrgFixture::addDept(db, QStringLiteral("0001"), QStringLiteral("一部"));
         OrgFixture::addEmp(db, QStringLiteral("A1"), QStringLiteral("张三"),
@@ -53,15 +40,7 @@ protected:
         db.close();
     }
 
-    CliRun cli(QStringList args)
-    {
-        args << QStringLiteral("--db") << app.dbPath();
-        QProcess p;
-        p.start(m_cli, args);
-        p.waitForFinished(60000);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError()).trimmed()};
-    }
+    CliRun cli(const QStringList &args) { return CliRunner().db(app.dbPath()).trimErr().run(args); }
     void ok(const QStringList &args)
     {
         const CliRun r = cli(args);
@@ -74,13 +53,8 @@ protected:
         EXPECT_EQ(r.err, message) << args.join(u' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty());
     }
-    QStringList lines(const QStringList &args)
-    {
-        return cli(args).out.split(u'\n', Qt::SkipEmptyParts);
-    }
 
     TestApp app;
-    QString m_cli;
 };
 
 TEST_F(BackPayCliTest, FromStartToThePostedQuery)
@@ -101,7 +75,7 @@ TEST_F(BackPayCliTest, FromStartToThePostedQuery)
     // March: (2000 + 300 - 1600) x 10% - 25 = 45 less (2000 - 1600) x 5% = 20: 25.00.
     // April: the wage lies 100 below the deduction, so only 100 of the 200 is taxed: 5.00.
     EXPECT_EQ(
-        lines({"backpay", "show"}),
+        cli({"backpay", "show"}).lines(),
         (QStringList{"部门\t姓名\t员工编号\t2005年3月补发工资\t2005年4月补发工资\t"
                      "2005年3月应税工资补税\t2005年4月应税工资补税\t合计补发工资\t扣税\t实际补发",
                      "一部\t张三\tA1\t300.00\t200.00\t25.00\t5.00\t500.00\t30.00\t470.00",
@@ -112,11 +86,13 @@ TEST_F(BackPayCliTest, FromStartToThePostedQuery)
 
     // A whole column: never below 0, then every row alike.
     ok({"backpay", "column", "2005年4月", "--subtract", "60"});
-    EXPECT_EQ(lines({"backpay", "show"}).value(2).split(u'\t').value(4), QStringLiteral("0.00"));
-    EXPECT_EQ(lines({"backpay", "show"}).value(1).split(u'\t').value(4), QStringLiteral("140.00"));
+    EXPECT_EQ(cli({"backpay", "show"}).lines().value(2).split(u'\t').value(4),
+              QStringLiteral("0.00"));
+    EXPECT_EQ(cli({"backpay", "show"}).lines().value(1).split(u'\t').value(4),
+              QStringLiteral("140.00"));
     ok({"backpay", "column", "2005年4月", "--set", "200"});
     ok({"backpay", "remove", "A2"});
-    EXPECT_EQ(lines({"backpay", "show"}).size(), 2);
+    EXPECT_EQ(cli({"backpay", "show"}).lines().size(), 2);
 
     const CliRun posted = cli({"backpay", "post", "--date", "2005-05-20"});
     ASSERT_EQ(posted.code, 0) << posted.err.toStdString();
@@ -124,7 +100,7 @@ TEST_F(BackPayCliTest, FromStartToThePostedQuery)
     refused({"backpay", "post", "--date", "2005-05-20"}, QStringLiteral("无补发工资过账数据！"));
 
     EXPECT_EQ(
-        lines({"backpay", "query", "2005", "5"}),
+        cli({"backpay", "query", "2005", "5"}).lines(),
         (QStringList{"部门\t姓名\t员工编号\t2005年3月\t2005年4月\t合计补发工资\t扣税\t实际补发",
                      "一部\t张三\tA1\t300.00\t200.00\t500.00\t30.00\t470.00"}));
     refused({"backpay", "query", "2005", "6"}, QStringLiteral("无\"2005年6月\"补发工资数据"));
@@ -134,14 +110,14 @@ TEST_F(BackPayCliTest, FromStartToThePostedQuery)
     ok({"backpay", "start", "2005", "5", "--months", "2005年3月"});
     ok({"backpay", "add", "--emp", "A1"});
     ok({"backpay", "set", "A1", "2005年3月", "300"});
-    EXPECT_EQ(lines({"backpay", "show"}).value(1),
+    EXPECT_EQ(cli({"backpay", "show"}).lines().value(1),
               QStringLiteral("一部\t张三\tA1\t300.00\t30.00\t300.00\t30.00\t270.00"));
     // Pending, the sheet belongs to the period, but the posted back pay is what the query shows.
-    EXPECT_EQ(lines({"backpay", "query", "2005", "5"}).value(1),
+    EXPECT_EQ(cli({"backpay", "query", "2005", "5"}).lines().value(1),
               QStringLiteral("一部\t张三\tA1\t300.00\t200.00\t500.00\t30.00\t470.00"));
     ok({"backpay", "post", "--date", "2005-05-21"});
     // Both postings of the period add up.
-    EXPECT_EQ(lines({"backpay", "query", "2005", "5"}).value(1),
+    EXPECT_EQ(cli({"backpay", "query", "2005", "5"}).lines().value(1),
               QStringLiteral("一部\t张三\tA1\t600.00\t200.00\t800.00\t60.00\t740.00"));
 }
 
@@ -181,11 +157,11 @@ TEST_F(BackPayCliTest, RefusesWithTheWindowsMessages)
     const CliRun months = cli({"backpay", "months", "2005年3月,2005年5月"});
     ASSERT_EQ(months.code, 0) << months.err.toStdString();
     EXPECT_EQ(months.out, QStringLiteral("2005年3月,2005年5月\n"));
-    EXPECT_EQ(lines({"backpay", "show"}).value(0),
+    EXPECT_EQ(cli({"backpay", "show"}).lines().value(0),
               QStringLiteral(
                   "部门\t姓名\t员工编号\t2005年3月补发工资\t2005年5月补发工资\t"
                   "2005年3月应税工资补税\t2005年5月应税工资补税\t合计补发工资\t扣税\t实际补发"));
-    EXPECT_EQ(lines({"backpay", "show"}).value(1),
+    EXPECT_EQ(cli({"backpay", "show"}).lines().value(1),
               QStringLiteral("一部\t张三\tA1\t0.00\t0.00\t0.00\t0.00\t0.00\t0.00\t0.00"));
 
     ok({"backpay", "discard"});

@@ -1,27 +1,17 @@
+#include "CliRunner.h"
 #include "TestApp.h"
 
 #include "base/Password.h"
 
 #include <QFile>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliRun
-{
-    int code;
-    QString out, err;
-};
-
 CliRun cli(const QStringList &args)
 {
-    QProcess p;
-    p.start(QStringLiteral(CORVANE_CLI), args);
-    p.waitForFinished(30000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return CliRunner().run(args);
 }
 
 TEST(Cli, CreateAndCheckDatabase)

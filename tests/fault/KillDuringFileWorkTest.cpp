@@ -6,6 +6,7 @@
 // CORVANE_FAULT_ROUNDS sets the number of kills (18 by default, a longer soak by hand);
 // CORVANE_FAULT_SEED repeats a run (the seed is printed).
 
+#include "CliRunner.h"
 #include "TestApp.h"
 
 #include "base/Password.h"
@@ -109,16 +110,6 @@ QString integrityOf(const QString &path)
     return db.scalar(QStringLiteral("pragma integrity_check")).value_or(QVariant()).toString();
 }
 
-QString corpOf(const QString &path)
-{
-    Database db;
-    return db.open(path, DatabasePassword())
-               ? db.scalar(QStringLiteral("select CorpName from CorpInfo"))
-                     .value_or(QVariant())
-                     .toString()
-               : QString();
-}
-
 int envNumber(const char *name, int fallback)
 {
     bool ok = false;
@@ -159,20 +150,7 @@ protected:
         }
     }
 
-    void startCli(QProcess &p, const QStringList &args) const
-    {
-        p.setProgram(QStringLiteral(CORVANE_CLI));
-        p.setArguments(QStringList{QStringLiteral("--home"), app.dir()} + args);
-        p.start();
-    }
-
-    int run(const QStringList &args) const
-    {
-        QProcess p;
-        startCli(p, args);
-        p.waitForFinished(60000);
-        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    }
+    int run(const QStringList &args) const { return CliRunner().home(app.dir()).run(args).code; }
 
     TestApp app;
 };
@@ -213,7 +191,7 @@ TEST_F(KillDuringFileWork, NoKillCorruptsTheFileOrLosesAWriteReportedDone)
                          .toStdString());
         writer.start();
         QProcess child;
-        startCli(child, argsFor(op));
+        CliRunner().home(app.dir()).start(child, argsFor(op));
         ASSERT_TRUE(child.waitForStarted());
         QThread::msleep(delay);
         if (child.state() == QProcess::Running) {
@@ -225,7 +203,7 @@ TEST_F(KillDuringFileWork, NoKillCorruptsTheFileOrLosesAWriteReportedDone)
 
         ASSERT_EQ(integrityOf(app.dbPath()), QStringLiteral("ok"));
         QSet<QString> present = writtenRows(app.dbPath());
-        if (corpOf(app.dbPath()) == kMarker) {
+        if (CorpNameIn(app.dbPath()) == kMarker) {
             // The restore went through: what was written before it is in its automatic copy.
             ++restored;
             const QString automatic =

@@ -31,15 +31,6 @@ QString makeDatabase(const QString &path, const QString &corp)
     return path;
 }
 
-QString corpOf(const QString &path)
-{
-    Database db;
-    if (!db.open(path, DatabasePassword())) {
-        return QStringLiteral("<cannot open>");
-    }
-    return db.scalar(QStringLiteral("select CorpName from CorpInfo")).value_or(QVariant()).toString();
-}
-
 TEST(Backup, ExtensionIsAppendedOnlyWhenMissing)
 {
     EXPECT_EQ(BackupTargetName(QStringLiteral(" /x/月末 ")), QStringLiteral("/x/月末.mdb"));
@@ -59,7 +50,7 @@ TEST(Backup, CopiesOpensAndAsksBeforeReplacing)
     const QString target = app.dir() + QStringLiteral("copy");
     EXPECT_TRUE(BackupDatabase(app.dbPath(), target, messages));
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("备份数据库成功！")});
-    EXPECT_EQ(corpOf(target + QStringLiteral(".mdb")), QString());
+    EXPECT_EQ(CorpNameIn(target + QStringLiteral(".mdb")), QString());
     EXPECT_FALSE(QFileInfo::exists(target + QStringLiteral(".mdb.part")));
 
     messages.clear();
@@ -88,9 +79,9 @@ TEST(Restore, SixRestoresRotateOverTheFiveAutomaticCopies)
     EXPECT_EQ(ReadIniValue(QStringLiteral("AutoBack/Backup.ini"), QStringLiteral("BackupInfo"), QStringLiteral("CurrentFile")),
               QStringLiteral("1"));
     EXPECT_EQ(messages.texts(), QStringList(6, QStringLiteral("恢复数据库成功！")));
-    EXPECT_EQ(corpOf(app.dbPath()), QStringLiteral("旧公司"));
+    EXPECT_EQ(CorpNameIn(app.dbPath()), QStringLiteral("旧公司"));
     // From the second restore on, the automatic copies hold the restored file.
-    EXPECT_EQ(corpOf(app.dir() + QStringLiteral("Backup02.mdb")), QStringLiteral("旧公司"));
+    EXPECT_EQ(CorpNameIn(app.dir() + QStringLiteral("Backup02.mdb")), QStringLiteral("旧公司"));
 }
 
 TEST(Restore, TheFirstAutomaticCopyHoldsTheFileBeforeTheRestore)
@@ -101,8 +92,8 @@ TEST(Restore, TheFirstAutomaticCopyHoldsTheFileBeforeTheRestore)
     const QString chosen = makeDatabase(app.dir() + QStringLiteral("old.mdb"), QStringLiteral("旧公司"));
     ScriptedMessageService messages;
     EXPECT_EQ(RestoreDatabase(app.dbPath(), chosen, messages), RestoreResult::Restored);
-    EXPECT_EQ(corpOf(app.dir() + QStringLiteral("Backup01.mdb")), QStringLiteral("现在"));
-    EXPECT_EQ(corpOf(app.dbPath()), QStringLiteral("旧公司"));
+    EXPECT_EQ(CorpNameIn(app.dir() + QStringLiteral("Backup01.mdb")), QStringLiteral("现在"));
+    EXPECT_EQ(CorpNameIn(app.dbPath()), QStringLiteral("旧公司"));
 }
 
 TEST(Restore, AFileThatDoesNotOpenWithThePasswordChangesNothingAndSaysNothing)
@@ -165,8 +156,8 @@ TEST(Restore, ChoosingTheAutomaticCopyThatIsNextInTurnRestoresIt)
     ScriptedMessageService messages;
     EXPECT_EQ(RestoreDatabase(app.dbPath(), app.dir() + QStringLiteral("Backup01.mdb"), messages),
               RestoreResult::Restored);
-    EXPECT_EQ(corpOf(app.dbPath()), QStringLiteral("上月"));
-    EXPECT_EQ(corpOf(app.dir() + QStringLiteral("Backup01.mdb")), QStringLiteral("现在"));
+    EXPECT_EQ(CorpNameIn(app.dbPath()), QStringLiteral("上月"));
+    EXPECT_EQ(CorpNameIn(app.dir() + QStringLiteral("Backup01.mdb")), QStringLiteral("现在"));
     EXPECT_FALSE(QFileInfo::exists(app.dbPath() + QStringLiteral(".restore")));
 }
 

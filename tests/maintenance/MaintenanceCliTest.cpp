@@ -1,40 +1,20 @@
 // corvane-cli backup, restore and compact: the dialog's functions, for scheduled runs.
 
+#include "CliRunner.h"
 #include "TestApp.h"
 
 #include "base/Password.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliRun
-{
-    int code;
-    QString out, err;
-};
-
 CliRun cli(const TestApp &app, const QStringList &args)
 {
-    QProcess p;
-    p.start(QStringLiteral(CORVANE_CLI), QStringList{QStringLiteral("--home"), app.dir()} + args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
-QString corpOf(const QString &path)
-{
-    Database db;
-    return db.open(path, DatabasePassword())
-               ? db.scalar(QStringLiteral("select CorpName from CorpInfo"))
-                     .value_or(QVariant())
-                     .toString()
-               : QStringLiteral("<cannot open>");
+    return CliRunner().home(app.dir()).run(args);
 }
 
 TEST(MaintenanceCli, BackupThenRestoreWithTheAutomaticCopy)
@@ -47,7 +27,7 @@ TEST(MaintenanceCli, BackupThenRestoreWithTheAutomaticCopy)
     CliRun r = cli(app, {QStringLiteral("backup"), night});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, QStringLiteral("已备份到 %1.mdb\n").arg(night));
-    EXPECT_EQ(corpOf(night + QStringLiteral(".mdb")), QStringLiteral("三月"));
+    EXPECT_EQ(CorpNameIn(night + QStringLiteral(".mdb")), QStringLiteral("三月"));
     // Nobody is there to answer "覆盖?": an existing backup is replaced only when told so.
     r = cli(app, {QStringLiteral("backup"), night});
     EXPECT_EQ(r.code, 2);
@@ -62,8 +42,8 @@ TEST(MaintenanceCli, BackupThenRestoreWithTheAutomaticCopy)
     r = cli(app, {QStringLiteral("restore"), night + QStringLiteral(".mdb")});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(r.err, QStringLiteral("恢复数据库成功！\n"));
-    EXPECT_EQ(corpOf(app.dbPath()), QStringLiteral("三月"));
-    EXPECT_EQ(corpOf(app.dir() + QStringLiteral("Backup01.mdb")), QStringLiteral("四月"));
+    EXPECT_EQ(CorpNameIn(app.dbPath()), QStringLiteral("三月"));
+    EXPECT_EQ(CorpNameIn(app.dir() + QStringLiteral("Backup01.mdb")), QStringLiteral("四月"));
     EXPECT_TRUE(r.out.contains(QStringLiteral("Backup01.mdb")));
 }
 

@@ -1,52 +1,24 @@
 // corvane-cli dept and emp, run as a script would: refusals print the dialog's message on
 // standard error and exit with 2.
 
+#include "CliRunner.h"
 #include "OrgFixture.h"
 #include "TestApp.h"
 
 #include "base/Password.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliRun
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
-
 class OrgCliTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        // The command line program is built into the same folder as this test.
-        m_cli = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
-        m_cli = QFileInfo(m_cli).absolutePath() + QStringLiteral("/corvane-cli");
-        if (!QFileInfo::exists(m_cli)) {
-            GTEST_SKIP() << "corvane-cli not built";
-        }
-        app.db().close();
-    }
+    void SetUp() override { app.db().close(); }
 
-    CliRun cli(QStringList args)
-    {
-        args << QStringLiteral("--db") << app.dbPath();
-        QProcess p;
-        p.start(m_cli, args);
-        p.waitForFinished(30000);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError()).trimmed()};
-    }
+    CliRun cli(const QStringList &args) { return CliRunner().db(app.dbPath()).trimErr().run(args); }
 
     TestApp app;
-    QString m_cli;
 };
 
 TEST_F(OrgCliTest, SetsUpAnOrganisationWithTheDialogRules)

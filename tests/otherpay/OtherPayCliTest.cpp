@@ -1,54 +1,30 @@
 // corvane-cli otherpay, run as a script would: the window's checks and messages, the IDs it
 // prints, and listings a spreadsheet can read.
 
+#include "CliRunner.h"
 #include "OrgFixture.h"
 #include "TestApp.h"
 
 #include "base/Password.h"
 
-#include <QFileInfo>
-#include <QProcess>
-
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliRun
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
 
 class OtherPayCliTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        m_cli = QStringLiteral(CORVANE_CLI);
-        if (!QFileInfo::exists(m_cli)) {
-            GTEST_SKIP() << "corvane-cli not built";
-        }
         OrgFixture::addDept(app.db(), QStringLiteral("0001"), QStringLiteral("财务部"));
         OrgFixture::addEmp(app.db(), QStringLiteral("E1"), QStringLiteral("张三"),
                            QStringLiteral("0001"));
         app.db().close();
     }
 
-    CliRun cli(QStringList args)
-    {
-        args << QStringLiteral("--db") << app.dbPath();
-        QProcess p;
-        p.start(m_cli, args);
-        p.waitForFinished(30000);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError()).trimmed()};
-    }
-
-    QStringList lines(const QString &out) { return out.split(u'\n', Qt::SkipEmptyParts); }
+    CliRun cli(const QStringList &args) { return CliRunner().db(app.dbPath()).trimErr().run(args); }
 
     TestApp app;
-    QString m_cli;
 };
 
 TEST_F(OtherPayCliTest, AddsListsEditsAndDeletes)
@@ -62,7 +38,7 @@ TEST_F(OtherPayCliTest, AddsListsEditsAndDeletes)
     const CliRun listed = cli({"otherpay", "list", "2005", "3"});
     ASSERT_EQ(listed.code, 0);
     EXPECT_EQ(
-        lines(listed.out),
+        listed.lines(),
         (QStringList{
             "Id\tEmpName\tEmpId\tEmpCardNo\tEmpType\tTaxType\tDeptID\tDeptName\tAddress\t"
             "TaxRate\tTakeOutMoney\tTaxNumber\tTaxDate\tIncome\tTaxIncome\tReceiveTaxMoney\t"
@@ -80,7 +56,7 @@ TEST_F(OtherPayCliTest, AddsListsEditsAndDeletes)
     // A new type clears the amounts; the income is given again. 1000 of 其他所得: 20% = 200.
     const CliRun edited = cli({"otherpay", "edit", id, "--type", "其他所得", "--income", "1000"});
     ASSERT_EQ(edited.code, 0) << edited.err.toStdString();
-    const QStringList row = lines(cli({"otherpay", "list", "2005", "3"}).out).value(1).split(u'\t');
+    const QStringList row = cli({"otherpay", "list", "2005", "3"}).lines().value(1).split(u'\t');
     EXPECT_EQ(row.value(5), QStringLiteral("其他所得"));
     EXPECT_EQ(row.value(11), QStringLiteral("A,\"1\"")); // kept
     EXPECT_EQ(row.value(12), QStringLiteral("2005-03-10"));
@@ -88,7 +64,7 @@ TEST_F(OtherPayCliTest, AddsListsEditsAndDeletes)
     EXPECT_EQ(row.value(17), QStringLiteral("200.00"));
 
     EXPECT_EQ(cli({"otherpay", "delete", id}).code, 0);
-    EXPECT_EQ(lines(cli({"otherpay", "list", "2005", "3"}).out).size(), 1); // the header alone
+    EXPECT_EQ(cli({"otherpay", "list", "2005", "3"}).lines().size(), 1); // the header alone
 }
 
 TEST_F(OtherPayCliTest, RefusesWithTheWindowsMessages)
@@ -134,7 +110,7 @@ TEST_F(OtherPayCliTest, RefusesWithTheWindowsMessages)
               QStringLiteral("月份应为1到12之间的数字！"));
     EXPECT_EQ(refused({"otherpay", "edit", "99"}), QStringLiteral("当前没有可供编辑的数据！"));
     EXPECT_EQ(refused({"otherpay", "delete", "99"}), QStringLiteral("当前没有删除数据！"));
-    EXPECT_EQ(lines(cli({"otherpay", "list", "2005", "3"}).out).size(), 1);
+    EXPECT_EQ(cli({"otherpay", "list", "2005", "3"}).lines().size(), 1);
 }
 
 TEST_F(OtherPayCliTest, WageRowsAreNotOtherPayments)
@@ -147,7 +123,7 @@ TEST_F(OtherPayCliTest, WageRowsAreNotOtherPayments)
     EXPECT_EQ(cli({"otherpay", "edit", id, "--income", "1"}).err,
               QStringLiteral("当前没有可供编辑的数据！"));
     EXPECT_EQ(cli({"otherpay", "delete", id}).err, QStringLiteral("当前没有删除数据！"));
-    EXPECT_EQ(lines(cli({"otherpay", "list", "2005", "3"}).out).size(), 1);
+    EXPECT_EQ(cli({"otherpay", "list", "2005", "3"}).lines().size(), 1);
 }
 
 } // namespace

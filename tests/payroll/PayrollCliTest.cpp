@@ -2,33 +2,20 @@
 // temporary staff, the sheet as shown, posting and the ledger. Refusals print the window's
 // message on standard error and exit with 2.
 
+#include "CliRunner.h"
 #include "OrgFixture.h"
 #include "PayrollFixture.h"
 #include "TestApp.h"
 
-#include <QFileInfo>
-#include <QProcess>
-
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliRun
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
 
 class PayrollCli : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        m_cli = QStringLiteral(CORVANE_CLI);
-        if (!QFileInfo::exists(m_cli)) {
-            GTEST_SKIP() << "corvane-cli not built";
-        }
         OrgFixture::addDept(app.db(), QStringLiteral("0001"), QStringLiteral("财务部"));
         OrgFixture::addEmp(app.db(), QStringLiteral("E1"), QStringLiteral("张三"), QStringLiteral("0001"));
         OrgFixture::addEmp(app.db(), QStringLiteral("E2"), QStringLiteral("李四"), QStringLiteral("0001"), 1,
@@ -37,15 +24,7 @@ protected:
         app.db().close();
     }
 
-    CliRun cli(QStringList args)
-    {
-        args << QStringLiteral("--db") << app.dbPath();
-        QProcess p;
-        p.start(m_cli, args);
-        p.waitForFinished(60000);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError()).trimmed()};
-    }
+    CliRun cli(const QStringList &args) { return CliRunner().db(app.dbPath()).trimErr().run(args); }
     void expectRefused(const QStringList &args, const QString &message)
     {
         const CliRun r = cli(args);
@@ -54,21 +33,7 @@ protected:
     }
 
     TestApp app;
-    QString m_cli;
 };
-
-// The fields of one line of a listing, by the header's names.
-QHash<QString, QString> fieldsOf(const QString &listing, int line)
-{
-    const QStringList lines = listing.split(u'\n', Qt::SkipEmptyParts);
-    const QStringList header = lines.value(0).split(u'\t');
-    const QStringList values = lines.value(line).split(u'\t');
-    QHash<QString, QString> fields;
-    for (int i = 0; i < header.size(); ++i) {
-        fields.insert(header[i], values.value(i));
-    }
-    return fields;
-}
 
 TEST_F(PayrollCli, AMonthFromItemsToTheLedger)
 {
@@ -111,7 +76,7 @@ TEST_F(PayrollCli, AMonthFromItemsToTheLedger)
         "应税工资\t养老保险金\t医疗保险金\t住房公积金\t实发工资\t减除费用\t应纳税所得额\t适用税率\t"
         "速算扣除数\t纳税额\t一次性奖金\n")));
     EXPECT_EQ(shown.out.count(u'\n'), 5);
-    const auto totals = fieldsOf(shown.out, 4);
+    const auto totals = shown.fields(4);
     EXPECT_EQ(totals.value("部门名称"), QStringLiteral("合计"));
     EXPECT_EQ(totals.value("基本工资"), QStringLiteral("3000.00"));
     EXPECT_EQ(totals.value("纳税额"), QStringLiteral("1105.00"));
@@ -132,8 +97,8 @@ TEST_F(PayrollCli, AMonthFromItemsToTheLedger)
     EXPECT_EQ(ledger.out.count(u'\n'), 5); // E2, E1's wage and bonus, T1
     // The sheet was made in the order of the names as a clerk reads them: 李四 (li) before
     // 张三 (zhang), though 张 has the lower character code.
-    EXPECT_EQ(fieldsOf(ledger.out, 1).value("EmpName"), QStringLiteral("李四"));
-    const auto wage = fieldsOf(ledger.out, 2);
+    EXPECT_EQ(ledger.fields(1).value("EmpName"), QStringLiteral("李四"));
+    const auto wage = ledger.fields(2);
     EXPECT_EQ(wage.value("ID"), QStringLiteral("2"));
     EXPECT_EQ(wage.value("TaxType"), QStringLiteral("工资所得税"));
     EXPECT_EQ(wage.value("EmpName"), QStringLiteral("张三"));
@@ -142,7 +107,7 @@ TEST_F(PayrollCli, AMonthFromItemsToTheLedger)
     EXPECT_EQ(wage.value("TaxRate"), QStringLiteral("0.15"));
     EXPECT_EQ(wage.value("TaxMoney"), QStringLiteral("280.00"));
     EXPECT_EQ(wage.value("TaxDate"), QStringLiteral("2005-04-05"));
-    const auto bonusRow = fieldsOf(ledger.out, 3);
+    const auto bonusRow = ledger.fields(3);
     EXPECT_EQ(bonusRow.value("TaxType"), QStringLiteral("一次性奖金"));
     EXPECT_EQ(bonusRow.value("MinusFare"), QStringLiteral("0.00"));
     EXPECT_EQ(bonusRow.value("TaxMoney"), QStringLiteral("825.00"));

@@ -1,6 +1,7 @@
 // corvane-cli wage import, as a script runs it: a file paired and written, the month computed;
 // the month rule's question answered by --yes; a saved configuration; the refusals.
 
+#include "CliRunner.h"
 #include "OrgFixture.h"
 #include "PayrollFixture.h"
 #include "TestApp.h"
@@ -9,29 +10,16 @@
 #include "payroll/ImportConfig.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliRun
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
 
 class WageImportCli : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        m_cli = QStringLiteral(CORVANE_CLI);
-        if (!QFileInfo::exists(m_cli)) {
-            GTEST_SKIP() << "corvane-cli not built";
-        }
         OrgFixture::addDept(app.db(), QStringLiteral("0001"), QStringLiteral("财务部"));
         OrgFixture::addEmp(app.db(), QStringLiteral("E001"), QStringLiteral("张三"),
                            QStringLiteral("0001"));
@@ -42,16 +30,13 @@ protected:
 
     // Runs the command with the test's folder as the program's folder (where the
     // configurations are) and its database.
-    CliRun cli(QStringList args)
+    CliRun cli(const QStringList &args)
     {
-        args = QStringList{QStringLiteral("--home"), app.dir(), QStringLiteral("wage"),
-                           QStringLiteral("import")} +
-               args + QStringList{QStringLiteral("--db"), app.dbPath()};
-        QProcess p;
-        p.start(m_cli, args);
-        p.waitForFinished(60000);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError()).trimmed()};
+        return CliRunner()
+            .home(app.dir())
+            .db(app.dbPath())
+            .trimErr()
+            .run(QStringList{QStringLiteral("wage"), QStringLiteral("import")} + args);
     }
 
     QString writeFile(const QString &name, const QString &text)
@@ -79,7 +64,6 @@ protected:
     }
 
     TestApp app;
-    QString m_cli;
 };
 
 TEST_F(WageImportCli, AWorkbookIsPairedWrittenAndComputed)

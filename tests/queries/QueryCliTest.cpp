@@ -1,35 +1,23 @@
 // corvane-cli query, run as a script would: the rows the windows show, the windows' messages
 // on standard error with exit code 2.
 
+#include "CliRunner.h"
 #include "QueryTestBase.h"
 
 #include "base/Settings.h"
 #include "base/WorkbookWriter.h"
 
 #include <QFileInfo>
-#include <QProcess>
 
 using QueryFixture::yuan;
 
 namespace {
-
-struct CliRun
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
 
 class QueryCliTest : public QueryTestBase
 {
 protected:
     void SetUp() override
     {
-        m_cli = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
-        m_cli = QFileInfo(m_cli).absolutePath() + QStringLiteral("/corvane-cli");
-        if (!QFileInfo::exists(m_cli)) {
-            GTEST_SKIP() << "corvane-cli not built";
-        }
         QueryFixture::addWage(db(), {2005,
                                      1,
                                      "E1",
@@ -49,27 +37,21 @@ protected:
         app.db().close();
     }
 
-    CliRun cli(QStringList args)
+    CliRun cli(const QStringList &args)
     {
-        args.prepend(QStringLiteral("query"));
-        args << QStringLiteral("--db") << app.dbPath();
-        args.prepend(app.dir());
-        args.prepend(QStringLiteral("--home"));
-        QProcess p;
-        p.start(m_cli, args);
-        p.waitForFinished(30000);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError()).trimmed()};
+        return CliRunner()
+            .home(app.dir())
+            .db(app.dbPath())
+            .trimErr()
+            .run(QStringList{QStringLiteral("query")} + args);
     }
-
-    QString m_cli;
 };
 
 TEST_F(QueryCliTest, ListsTheRowsTheWindowShowsWithTheTotalRow)
 {
     const CliRun run = cli({"wage-list", "2005", "1"});
     EXPECT_EQ(run.code, 0) << run.err.toStdString();
-    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+    const QStringList lines = run.lines();
     ASSERT_EQ(lines.size(), 4);
     EXPECT_TRUE(lines[0].startsWith("部门名称\t人员编号\t姓名\t住房公积金\t"))
         << lines[0].toStdString();
@@ -95,7 +77,7 @@ TEST_F(QueryCliTest, RefusalsAndTheNamePicker)
     const CliRun several = cli({"payout", "2005", "1", "--name", "张"});
     EXPECT_EQ(several.code, 2);
     EXPECT_TRUE(several.err.contains("--emp")) << several.err.toStdString();
-    const QStringList candidates = several.out.split(u'\n', Qt::SkipEmptyParts);
+    const QStringList candidates = several.lines();
     ASSERT_EQ(candidates.size(), 3);
     EXPECT_EQ(candidates[0], "人员编号\t姓名\t性别\t身份证号\t状态\t国籍");
     EXPECT_TRUE(candidates[1].startsWith("E1\t张三\t男\t"));
@@ -129,7 +111,7 @@ TEST_F(QueryCliTest, FundsAndWorkbook)
 {
     const CliRun run = cli({"funds", "2005", "--fund", "住房公积金", "--dept", "销售部"});
     EXPECT_EQ(run.code, 0) << run.err.toStdString();
-    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+    const QStringList lines = run.lines();
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[1], "销售部\tE1\t张三\t150.00\t150.00\t\t\t\t\t\t\t\t\t\t\t");
 

@@ -1,26 +1,14 @@
+#include "CliRunner.h"
 #include "LedgerFixture.h"
 #include "TestApp.h"
-
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliRun
+CliRun cli(const TestApp &app, const QStringList &args)
 {
-    int code;
-    QString out, err;
-};
-
-CliRun cli(TestApp &app, QStringList args)
-{
-    args << QStringLiteral("--db") << app.dbPath();
-    QProcess p;
-    p.start(QStringLiteral(CORVANE_CLI), args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return CliRunner().db(app.dbPath()).run(args);
 }
 
 void addRows(TestApp &app)

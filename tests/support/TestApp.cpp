@@ -66,3 +66,14 @@ bool MakeCrashedCopy(Database &db, const QString &target)
     db.exec(QStringLiteral("PRAGMA cache_size = -32000"));
     return copied && QFileInfo(target + QStringLiteral("-journal")).size() > 0;
 }
+
+QString CorpNameIn(const QString &path)
+{
+    Database db;
+    if (!db.open(path, DatabasePassword())) {
+        return QStringLiteral("<cannot open>");
+    }
+    return db.scalar(QStringLiteral("select CorpName from CorpInfo"))
+        .value_or(QVariant())
+        .toString();
+}

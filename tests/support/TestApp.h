@@ -40,3 +40,6 @@ bool CreateDeliveredDatabase(const QString &path);
 bool MakeCrashedCopy(Database &db, const QString &target);
 
 QByteArray ReadWholeFile(const QString &path);
+
+// The company name stored in the database at `path`; "<cannot open>" when it does not open.
+QString CorpNameIn(const QString &path);

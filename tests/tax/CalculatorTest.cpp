@@ -1,15 +1,10 @@
+#include "CliRunner.h"
 #include "TaxTestRates.h"
 #include "TestApp.h"
 
 #include "tax/IncomeTaxCalculator.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
 
 namespace {
 
@@ -80,29 +75,9 @@ TEST(Calculator, UnknownTypeOrMissingSetGivesNothing)
 }
 
 // corvane-cli tax, run as the user runs it.
-struct CliRun
-{
-    int code;
-    QString out, err;
-};
-
 CliRun runCli(const QString &home, const QStringList &args)
 {
-    const QString exe = QFileInfo(QString::fromStdString(
-                                      std::filesystem::read_symlink("/proc/self/exe").string()))
-                            .absolutePath()
-                        + QStringLiteral("/corvane-cli");
-    QString cmd = exe + QStringLiteral(" --home '") + home + u'\'';
-    for (const QString &a : args) {
-        cmd += QStringLiteral(" '") + a + u'\'';
-    }
-    cmd += QStringLiteral(" >'%1out.txt' 2>'%1err.txt'").arg(home);
-    const int status = std::system(cmd.toLocal8Bit().constData());
-    const auto read = [&](const char *name) {
-        QFile f(home + QString::fromLatin1(name));
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    };
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read("out.txt"), read("err.txt")};
+    return CliRunner().home(home).run(args);
 }
 
 TEST(CliTax, PrintsTaxAndTheOtherSide)
