@@ -3,15 +3,15 @@
 // the sheet's view with its per-month tax, and posting it. Each prints its ratio to a floor
 // measured in the same run: the same rows read raw from the file.
 
+#include "BenchDatabase.h"
+
 #include "backpay/BackPayPosting.h"
 #include "backpay/BackPaySheet.h"
 #include "backpay/BackPayTax.h"
 #include "backpay/BackPayView.h"
 #include "base/MessageService.h"
-#include "base/Password.h"
 #include "base/Progress.h"
 #include "db/Database.h"
-#include "db/Schema.h"
 #include "tax/TaxRates.h"
 
 #include <QTemporaryDir>
@@ -37,18 +37,9 @@ struct Company
     Company()
     {
         const QString path = dir.path() + QStringLiteral("/Halvek.mdb");
-        if (!db.create(path, DatabasePassword()) || !Schema::createDatabase(db)) {
-            qFatal("cannot create the database: %s", qPrintable(db.lastError()));
-        }
+        bench::createDatabase(db, path);
         Transaction t(db);
-        Statement dept = db.prepare(QStringLiteral(
-            "insert into Department (DeptID, DeptName, Remark, DeptLevel, FatherID, DeptLevelID, "
-            "Deleted) values (?, ?, '', 1, '0000', ?, 0)"));
-        for (int d = 1; d <= kDepartments; ++d) {
-            const QString code = QStringLiteral("%1").arg(d, 4, 10, QLatin1Char('0'));
-            dept.bindAll({code, QStringLiteral("部门%1").arg(d), QStringLiteral("0000") + code});
-            dept.exec();
-        }
+        bench::addDepartments(db, kDepartments);
         Statement emp = db.prepare(QStringLiteral(
             "insert into Employee (EmpID, EmpName, DeptID, IDCardNo, Sex, EmpType, EmpState, "
             "Deleted) values (?, ?, ?, ?, '男', '中方', 1, 0)"));

@@ -17,13 +17,7 @@ QString freshDatabase(const QTemporaryDir &dir, const char *name)
 {
     return bench::freshDatabase(dir, name, [](Database &db) {
         Transaction t(db);
-        for (int d = 1; d <= kDepartments; ++d) {
-            const QString code = QStringLiteral("%1").arg(d, 4, 10, QLatin1Char('0'));
-            db.exec(QStringLiteral(
-                        "insert into Department (DeptID, DeptName, Remark, DeptLevel, "
-                        "FatherID, DeptLevelID, Deleted) values (?, ?, '', 1, '0000', ?, 0)"),
-                    {code, QStringLiteral("部门%1").arg(d), QStringLiteral("0000") + code});
-        }
+        bench::addDepartments(db, kDepartments);
         t.commit();
     });
 }

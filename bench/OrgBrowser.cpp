@@ -2,9 +2,9 @@
 // on an organisation of 100,000 employees in 200 departments (no window: the tree is built
 // as data and the list model filled from the store, which is what the window does).
 
-#include "base/Password.h"
+#include "BenchDatabase.h"
+
 #include "db/Database.h"
-#include "db/Schema.h"
 #include "org/DepartmentStore.h"
 #include "org/DeptTree.h"
 #include "org/EmployeeListModel.h"
@@ -27,28 +27,19 @@ struct Organisation
     Organisation()
     {
         const QString path = dir.path() + QStringLiteral("/Halvek.mdb");
-        if (!db.create(path, DatabasePassword()) || !Schema::createDatabase(db)) {
-            qFatal("cannot create the database: %s", qPrintable(db.lastError()));
-        }
+        bench::createDatabase(db, path);
         const QString surnames = QStringLiteral("王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗");
         const QString given = QStringLiteral("伟芳娜敏静丽强磊军洋勇艳杰娟涛明超秀霞平刚桂英华");
         Transaction t(db);
-        Statement dept = db.prepare(QStringLiteral(
-            "insert into Department (DeptID, DeptName, Remark, DeptLevel, FatherID, DeptLevelID, "
-            "Deleted) values (?, ?, '', 1, '0000', ?, 0)"));
-        for (int d = 1; d <= kDepartments; ++d) {
-            const QString code = QStringLiteral("%1").arg(d, 4, 10, QLatin1Char('0'));
-            dept.bindAll({code, QStringLiteral("部门%1").arg(d), QStringLiteral("0000") + code});
-            dept.exec();
-        }
+        bench::addDepartments(db, kDepartments);
         Statement emp = db.prepare(QStringLiteral(
             "insert into Employee (EmpID, EmpName, DeptID, IDCardNo, Sex, EmpType, nationality, "
             "Tel, Address, Remark, BankName, CardNo, EmpState, StartDate, EndDate, Deleted) values "
             "(?, ?, ?, ?, '男', '中方', '中国', '010-12345678', '北京市海淀区某路某号', '', "
             "'工商银行', ?, ?, '2003-05-01', ?, 0)"));
         for (int e = 0; e < kEmployees; ++e) {
-            const QString name = QString(surnames[e % surnames.size()])
-                                 + given[(e / 7) % given.size()] + given[(e / 131) % given.size()];
+            const QString name = QString(surnames[e % surnames.size()]) +
+                                 given[(e / 7) % given.size()] + given[(e / 131) % given.size()];
             const bool departed = e % 10 == 9;
             emp.bindAll({QStringLiteral("E%1").arg(e, 6, 10, QLatin1Char('0')), name,
                          QStringLiteral("%1").arg(e % kDepartments + 1, 4, 10, QLatin1Char('0')),

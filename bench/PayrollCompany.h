@@ -4,10 +4,10 @@
 // staff (one in fifty foreign), the delivered items and six more (10 items in all), the rate
 // sets loaded; and amounts for every item of a month.
 
+#include "BenchDatabase.h"
+
 #include "base/MessageService.h"
-#include "base/Password.h"
 #include "db/Database.h"
-#include "db/Schema.h"
 #include "tax/TaxRates.h"
 
 #include <QTemporaryDir>
@@ -32,9 +32,7 @@ struct Company
     explicit Company(int employees, const char *file = "Halvek.mdb")
     {
         const QString path = dir.path() + u'/' + QString::fromLatin1(file);
-        if (!db.create(path, DatabasePassword()) || !Schema::createDatabase(db)) {
-            qFatal("cannot create the database: %s", qPrintable(db.lastError()));
-        }
+        bench::createDatabase(db, path);
         ScriptedMessageService messages;
         LoadAllTaxRates(db, rates, messages);
         Transaction t(db);
@@ -43,14 +41,7 @@ struct Company
                                    "Remark) values (?, ?, 1, 0, '')"),
                     {QString::fromUtf8(item[0]), QString::fromUtf8(item[1])});
         }
-        Statement dept = db.prepare(QStringLiteral(
-            "insert into Department (DeptID, DeptName, Remark, DeptLevel, FatherID, DeptLevelID, "
-            "Deleted) values (?, ?, '', 1, '0000', ?, 0)"));
-        for (int d = 1; d <= kDepartments; ++d) {
-            const QString code = QStringLiteral("%1").arg(d, 4, 10, QLatin1Char('0'));
-            dept.bindAll({code, QStringLiteral("部门%1").arg(d), QStringLiteral("0000") + code});
-            dept.exec();
-        }
+        bench::addDepartments(db, kDepartments);
         Statement emp = db.prepare(QStringLiteral(
             "insert into Employee (EmpID, EmpName, DeptID, IDCardNo, Sex, EmpType, nationality, "
             "EmpState, StartDate, Deleted) values (?, ?, ?, ?, '男', ?, '', 1, '2003-05-01', 0)"));

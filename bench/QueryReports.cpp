@@ -7,10 +7,11 @@
 // Targets: the wage list, department sums and bank list of a month under 2 s each; the three
 // funds of a year under 5 s; one employee's annual tax summary under 100 ms.
 
+#include "BenchDatabase.h"
+
 #include "base/AppEnv.h"
 #include "base/Password.h"
 #include "db/Database.h"
-#include "db/Schema.h"
 #include "db/Sql.h"
 #include "queries/AnnualTaxSummary.h"
 #include "queries/ThreeFundStatistics.h"
@@ -53,9 +54,7 @@ struct Company
             return;
         }
         const QString path = kept.isEmpty() ? dir.path() + QStringLiteral("/Halvek.mdb") : kept;
-        if (!db.create(path, DatabasePassword()) || !Schema::createDatabase(db)) {
-            qFatal("cannot create the database: %s", qPrintable(db.lastError()));
-        }
+        bench::createDatabase(db, path);
         for (const QString &item : kExtraItems) {
             db.addColumn(QStringLiteral("Wage"), item, QStringLiteral("MONEY"));
         }

@@ -4,10 +4,11 @@
 // encrypted file with the whole schema, and a raw connection to it that knows the program's
 // collations (the schema's code indexes use them), closed with the object.
 
+#include "BenchDatabase.h"
+
 #include "base/Password.h"
 #include "db/Collations.h"
 #include "db/Database.h"
-#include "db/Schema.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -28,9 +29,7 @@ inline QString freshDatabase(const QTemporaryDir &dir, const char *name,
     const QString path = dir.path() + u'/' + QString::fromLatin1(name);
     QFile::remove(path);
     Database db;
-    if (!db.create(path, DatabasePassword()) || !Schema::createDatabase(db)) {
-        qFatal("cannot create the database: %s", qPrintable(db.lastError()));
-    }
+    bench::createDatabase(db, path);
     if (fill) {
         fill(db);
     }

@@ -7,10 +7,10 @@
 // The peak memory of a job is measured for 1,000 and for 10,000 rows: it may grow with the
 // rows' own texts, not with the pages drawn.
 
+#include "BenchDatabase.h"
+
 #include "base/Money.h"
-#include "base/Password.h"
 #include "db/Database.h"
-#include "db/Schema.h"
 #include "returns/FormOutput.h"
 #include "returns/ReturnBuilder.h"
 
@@ -39,9 +39,7 @@ struct Ledger
     explicit Ledger(int rows)
     {
         const QString path = dir.path() + QStringLiteral("/Halvek.mdb");
-        if (!db.create(path, DatabasePassword()) || !Schema::createDatabase(db)) {
-            qFatal("cannot create the database: %s", qPrintable(db.lastError()));
-        }
+        bench::createDatabase(db, path);
         const QString surnames = QStringLiteral("王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗");
         const QString given = QStringLiteral("伟芳娜敏静丽强磊军洋勇艳杰娟涛明超秀霞平刚桂英华");
         const QStringList types{QStringLiteral("工资所得税"), QStringLiteral("一次性奖金"),

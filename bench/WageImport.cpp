@@ -5,12 +5,13 @@
 // read the file's bytes and decode them into lines. Each benchmark prints its ratio to it
 // (x_floor) and the process's peak memory so far (peak_MB).
 
+#include "BenchDatabase.h"
+
 #include "base/MessageService.h"
 #include "base/Password.h"
 #include "base/Progress.h"
 #include "base/WorkbookWriter.h"
 #include "db/Database.h"
-#include "db/Schema.h"
 #include "db/Sql.h"
 #include "payroll/ImportTableStore.h"
 #include "payroll/ImportTextFile.h"
@@ -26,6 +27,8 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <functional>
 #include <sys/resource.h>
 
 namespace {
@@ -33,7 +36,7 @@ namespace {
 constexpr int kRows = 100000;
 constexpr int kDepartments = 200;
 // 员工编号, 姓名 and ten amounts: twelve columns.
-const QStringList kItems = {"基本工资", "岗位工资", "工龄工资", "加班费", "交通补贴",
+const QStringList kItems = {"基本工资", "岗位工资",   "工龄工资",   "加班费",     "交通补贴",
                             "伙食补贴", "养老保险金", "医疗保险金", "住房公积金", "一次性奖金"};
 // The items the delivered catalogue lacks, with their types.
 const char *const kExtraItems[][2] = {{"岗位工资", "工资薪金所得纳税项"},
@@ -67,9 +70,7 @@ QString amount(int i, int item)
 void makeDatabase(const QString &path)
 {
     Database db;
-    if (!db.create(path, DatabasePassword()) || !Schema::createDatabase(db)) {
-        qFatal("cannot create the database: %s", qPrintable(db.lastError()));
-    }
+    bench::createDatabase(db, path);
     for (const auto &item : kExtraItems) {
         db.exec(QStringLiteral("INSERT INTO Dict_Item (ItemName, ItemType, IsInUse, ReadOnly, "
                                "Remark) VALUES (?, ?, 1, 0, '')"),
@@ -147,66 +148,59 @@ void pairAndWrite(benchmark::State &state, Database &db)
     StderrMessageService messages;
     const auto rows = BuildImportRows(db, messages, pairs());
     CountingProgress progress;
-    if (!rows || rows->rows.size() != std::size_t(kRows)
-        || WriteWageImport(db, messages, 2005, 3, *rows, progress) != ImportWriteResult::Written) {
+    if (!rows || rows->rows.size() != std::size_t(kRows) ||
+        WriteWageImport(db, messages, 2005, 3, *rows, progress) != ImportWriteResult::Written) {
         state.SkipWithError("the import failed");
         return;
     }
     WageSheet sheet(db, g_setup->rates);
     CountingProgress computed;
-    if (!ComputeImportedMonth(sheet, messages, computed, ImportedMonth{2005, 3})
-        || computed.steps != kRows) {
+    if (!ComputeImportedMonth(sheet, messages, computed, ImportedMonth{2005, 3}) ||
+        computed.steps != kRows) {
         state.SkipWithError("the computation failed");
     }
 }
 
-void report(benchmark::State &state, double totalMs)
+// Times `read` (the source into the import table) followed by pairing, writing and computing,
+// and prints the ratio to the floor and the peak memory.
+void timeImport(benchmark::State &state,
+                const std::function<std::optional<ImportSourceTable>()> &read)
 {
-    state.counters["x_floor"] = totalMs / double(state.iterations()) / g_setup->floorMs;
+    Database db;
+    db.open(g_setup->db, DatabasePassword());
+    double total = 0;
+    for (auto _ : state) {
+        QElapsedTimer t;
+        t.start();
+        const auto table = read();
+        if (!table || table->rows.size() != std::size_t(kRows) ||
+            !ImportTableStore(db).fill(*table)) {
+            state.SkipWithError("reading failed");
+            break;
+        }
+        pairAndWrite(state, db);
+        total += double(t.elapsed());
+    }
+    state.counters["x_floor"] = total / double(state.iterations()) / g_setup->floorMs;
     state.counters["peak_MB"] = peakMegabytes();
 }
 
 void CsvImport(benchmark::State &state)
 {
-    Database db;
-    db.open(g_setup->db, DatabasePassword());
-    double total = 0;
-    for (auto _ : state) {
-        QElapsedTimer t;
-        t.start();
+    timeImport(state, []() -> std::optional<ImportSourceTable> {
         StderrMessageService messages;
         const auto text = ReadSourceText(g_setup->csv);
-        const auto table = ImportTextFile(text->text, SplitTextLines(text->text),
-                                          {QStringLiteral(","), QStringLiteral("\""), 1}, messages);
-        if (!table || !ImportTableStore(db).fill(*table)) {
-            state.SkipWithError("reading failed");
-            break;
-        }
-        pairAndWrite(state, db);
-        total += double(t.elapsed());
-    }
-    report(state, total);
+        return ImportTextFile(text->text, SplitTextLines(text->text),
+                              {QStringLiteral(","), QStringLiteral("\""), 1}, messages);
+    });
 }
 
 void XlsxImport(benchmark::State &state)
 {
-    Database db;
-    db.open(g_setup->db, DatabasePassword());
-    double total = 0;
-    for (auto _ : state) {
-        QElapsedTimer t;
-        t.start();
+    timeImport(state, []() -> std::optional<ImportSourceTable> {
         const auto book = OpenSourceWorkbook(g_setup->xlsx);
-        const auto table = book ? book->readSheet(QStringLiteral("工资")) : std::nullopt;
-        if (!table || table->rows.size() != std::size_t(kRows)
-            || !ImportTableStore(db).fill(*table)) {
-            state.SkipWithError("reading failed");
-            break;
-        }
-        pairAndWrite(state, db);
-        total += double(t.elapsed());
-    }
-    report(state, total);
+        return book ? book->readSheet(QStringLiteral("工资")) : std::nullopt;
+    });
 }
 
 BENCHMARK(CsvImport)->Unit(benchmark::kMillisecond)->Iterations(2);

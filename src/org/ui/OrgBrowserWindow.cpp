@@ -5,6 +5,7 @@
 #include "org/DeptTree.h"
 #include "org/EmpRules.h"
 #include "org/ui/DepartmentDialog.h"
+#include "org/ui/DeptTreeWidget.h"
 #include "org/ui/EmployeeDialog.h"
 #include "org/ui/EmployeeTransferDialog.h"
 
@@ -157,21 +158,13 @@ void OrgBrowserWindow::loadTree()
     }
     const DeptTree tree = BuildDeptTree(m_corpName, *rows);
     m_buildingTree = true;
-    m_tree->clear();
-    QList<QTreeWidgetItem *> items(tree.nodes.size(), nullptr);
-    for (const int n : tree.displayOrder()) {
+    FillDeptTreeWidget(m_tree, tree, [&tree](QTreeWidgetItem *item, int n) {
         const DeptTree::Node &node = tree.nodes.at(n);
-        auto *item = node.parent >= 0 ? new QTreeWidgetItem(items.at(node.parent))
-                                      : new QTreeWidgetItem(m_tree);
-        item->setText(0, node.label);
         item->setData(0, DeptIdRole, node.data.deptId);
         item->setData(0, FatherIdRole, node.data.fatherId);
         item->setData(0, LevelRole, node.data.deptLevel);
         item->setData(0, LevelIdRole, node.data.deptLevelId);
-        items[n] = item;
-    }
-    m_tree->expandAll();
-    m_tree->setCurrentItem(m_tree->topLevelItem(0));
+    });
     m_buildingTree = false;
 }
 

@@ -1,11 +1,9 @@
 #include "payroll/ui/WageSheetWindow.h"
 
-#include "payroll/ui/WageImportWizard.h"
-#include "widgets/QtFileDialogs.h"
-
 #include "base/MessageService.h"
 #include "org/DepartmentStore.h"
 #include "org/DeptTree.h"
+#include "org/ui/DeptTreeWidget.h"
 #include "org/ui/OrgBrowserWindow.h"
 #include "payroll/PayrollTexts.h"
 #include "payroll/WageGeneration.h"
@@ -215,19 +213,10 @@ void WageSheetWindow::loadTree(const QString &corpName)
     }
     const DeptTree tree = BuildDeptTree(corpName, rows.value_or(QList<DeptRecord>()));
     m_buildingTree = true;
-    m_tree->clear();
-    QList<QTreeWidgetItem *> items(tree.nodes.size(), nullptr);
-    for (const int n : tree.displayOrder()) {
-        const DeptTree::Node &node = tree.nodes.at(n);
-        auto *item = node.parent >= 0 ? new QTreeWidgetItem(items.at(node.parent))
-                                      : new QTreeWidgetItem(m_tree);
-        item->setText(0, node.label);
+    FillDeptTreeWidget(m_tree, tree, [&tree](QTreeWidgetItem *item, int n) {
         // The root stands for the whole company: no department name, every row.
-        item->setData(0, DeptNameRole, n == 0 ? QString() : node.data.deptName);
-        items[n] = item;
-    }
-    m_tree->expandAll();
-    m_tree->setCurrentItem(m_tree->topLevelItem(0));
+        item->setData(0, DeptNameRole, n == 0 ? QString() : tree.nodes.at(n).data.deptName);
+    });
     m_buildingTree = false;
 }
 
