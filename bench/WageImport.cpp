@@ -80,14 +80,7 @@ void makeDatabase(const QString &path)
         qFatal("cannot add the item columns: %s", qPrintable(db.lastError()));
     }
     Transaction tx(db);
-    Statement dept = db.prepare(QStringLiteral(
-        "INSERT INTO Department (DeptID, DeptName, DeptLevel, FatherID, DeptLevelID) "
-        "VALUES (?, ?, 1, '0000', ?)"));
-    for (int d = 1; d <= kDepartments; ++d) {
-        const QString id = QStringLiteral("%1").arg(d, 4, 10, QLatin1Char('0'));
-        dept.bindAll({id, QStringLiteral("部门%1").arg(d), QStringLiteral("0000") + id});
-        dept.exec();
-    }
+    bench::addDepartments(db, kDepartments);
     Statement emp = db.prepare(QStringLiteral(
         "INSERT INTO Employee (EmpID, EmpName, DeptID, IDCardNo, Sex, EmpType, EmpState) "
         "VALUES (?, ?, ?, '110101198001010011', '男', ?, 1)"));
